@@ -4,6 +4,7 @@
 // time, and every conversion reads them at the moment it runs.
 
 #include <QString>
+#include <QLocale>
 #include <QStringList>
 
 #include "vexo/platform_export.h"
@@ -31,7 +32,7 @@ struct VEXO_PLATFORM_EXPORT TFormatSettings {
     // The classic English defaults above, with English month and day names.
     static TFormatSettings Defaults();
     // Settings taken from a Qt locale.
-    static TFormatSettings FromLocale(const class QLocale& locale);
+    static TFormatSettings FromLocale(const QLocale& locale);
 };
 
 // The process-wide settings (the user's locale until changed).
