@@ -33,10 +33,10 @@ constexpr std::array<std::uint32_t, ModeCount> RopCodes = {
 
 // Combo-box items; the same in both languages, each with two leading blanks.
 constexpr std::array<const char*, ModeCount> ModeNames = {
-    "  Blackness",         "  Destination Invert", "  Merge Copy",   "  Merge Paint",
-    "  Not Source Copy",   "  Not Source Erase",   "  Pattern Copy", "  Pattern Invert",
-    "  Pattern Paint",     "  Source And",         "  Source Copy",  "  Source Erase",
-    "  Source Invert",     "  Source Paint",       "  Whiteness",
+    "  Blackness",       "  Destination Invert", "  Merge Copy",   "  Merge Paint",
+    "  Not Source Copy", "  Not Source Erase",   "  Pattern Copy", "  Pattern Invert",
+    "  Pattern Paint",   "  Source And",         "  Source Copy",  "  Source Erase",
+    "  Source Invert",   "  Source Paint",       "  Whiteness",
 };
 
 // The mode whose name, without its leading blanks, matches `name` ignoring case; -1 if none.
