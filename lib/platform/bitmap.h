@@ -56,8 +56,13 @@ public:
     static int RowBytesFor(int width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
     int RowBytes() const { return RowBytesFor(width_, bitCount_); }
     // Row y counted from the top.
-    std::uint8_t* ScanLine(int y) { return reinterpret_cast<std::uint8_t*>(pixels_.data()) + std::int64_t(y) * RowBytes(); }
-    const std::uint8_t* ScanLine(int y) const { return reinterpret_cast<const std::uint8_t*>(pixels_.constData()) + std::int64_t(y) * RowBytes(); }
+    std::uint8_t* ScanLine(int y) {
+        return reinterpret_cast<std::uint8_t*>(pixels_.data()) + std::int64_t(y) * RowBytes();
+    }
+    const std::uint8_t* ScanLine(int y) const {
+        return reinterpret_cast<const std::uint8_t*>(pixels_.constData()) +
+               std::int64_t(y) * RowBytes();
+    }
     const QByteArray& Pixels() const { return pixels_; }
 
     // Raw pixel value (palette index or packed bits) at x, y from the top-left.
@@ -69,7 +74,11 @@ public:
     void LoadFromBytes(const QByteArray& data) override; // BMP
     QByteArray SaveToBytes() const override;             // BMP, same format as read
 
-    friend bool operator==(const TBitmap&, const TBitmap&) = default;
+    // Same geometry, depth, palette, masks and pixel bytes (padding included).
+    friend bool operator==(const TBitmap& a, const TBitmap& b) {
+        return a.width_ == b.width_ && a.height_ == b.height_ && a.bitCount_ == b.bitCount_ &&
+               a.palette_ == b.palette_ && a.bitFields_ == b.bitFields_ && a.pixels_ == b.pixels_;
+    }
 
 private:
     int width_ = 0;
