@@ -12,10 +12,10 @@ TEST(VexoIntegerListAssign, CopiesInOrderWithEvents) {
     TvexoIntegerList source;
     source.Add(3);
     source.Add(-1);
-    TvexoIntegerList target;
-    target.Add(99);
     int adds = 0;
     int clears = 0;
+    TvexoIntegerList target;
+    target.Add(99);
     target.OnAddItem = [&](TvexoIntegerList*, qint32) { ++adds; };
     target.OnClear = [&](TvexoIntegerList*) { ++clears; };
     target.Assign(source);
@@ -55,9 +55,9 @@ TEST(VexoIntegerListFile, RoundTripReplacesTheItems) {
     for (int i = -5; i < 100; i += 7)
         list.Add(i * 1000);
     ASSERT_TRUE(list.SaveToFile(dir.File("ints.txt")));
+    int clears = 0;
     TvexoIntegerList loaded;
     loaded.Add(42);
-    int clears = 0;
     loaded.OnClear = [&](TvexoIntegerList*) { ++clears; };
     loaded.LoadFromFile(dir.File("ints.txt"));
     EXPECT_EQ(clears, 1);

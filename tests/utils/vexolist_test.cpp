@@ -10,12 +10,12 @@ namespace {
 
 TEST(VexoListPack, DeletesNullItemsFromTheEndWithEvents) {
     int p = 0;
+    std::vector<int> deleted;
+    int changes = 0;
     TvexoList list;
     list.Add(nullptr);
     list.Add(&p);
     list.Add(nullptr);
-    std::vector<int> deleted;
-    int changes = 0;
     list.OnDeleteItem = [&](TvexoList* sender, void* item) {
         EXPECT_EQ(item, nullptr);
         deleted.push_back(sender->Count());

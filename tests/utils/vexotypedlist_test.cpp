@@ -107,8 +107,8 @@ TYPED_TEST(TypedListTest, InsertAtCountAppendsAndMovesLaterItems) {
 }
 
 TYPED_TEST(TypedListTest, EventsFollowEveryChange) {
+    std::vector<std::string> log; // outlives the list: its destructor still fires events
     TypeParam list;
-    std::vector<std::string> log;
     list.OnChange = [&](TypeParam* sender) {
         EXPECT_EQ(sender, &list);
         log.push_back("change");
@@ -140,8 +140,8 @@ TYPED_TEST(TypedListTest, EventsFollowEveryChange) {
 }
 
 TYPED_TEST(TypedListTest, MoveToTheSameIndexDoesNothingEvenWhenEmpty) {
-    TypeParam list;
     int events = 0;
+    TypeParam list;
     list.OnChange = [&](TypeParam*) { ++events; };
     EXPECT_NO_THROW(list.Move(2, 2));
     EXPECT_EQ(events, 0);
