@@ -58,6 +58,14 @@ TBitmap::TBitmap(int width, int height, int bitCount) {
 }
 
 void TBitmap::Allocate(int width, int height, int bitCount) {
+    Reserve(width, height, bitCount, true);
+}
+
+void TBitmap::AllocateUninitialized(int width, int height, int bitCount) {
+    Reserve(width, height, bitCount, false);
+}
+
+void TBitmap::Reserve(int width, int height, int bitCount, bool zeroFill) {
     if (!ValidDepth(bitCount) || width < 0 || height < 0 || width > MaxDimension ||
         height > MaxDimension)
         throw EOutOfResources(QStringLiteral("Out of system resources"));
@@ -67,7 +75,8 @@ void TBitmap::Allocate(int width, int height, int bitCount) {
     width_ = width;
     height_ = height;
     bitCount_ = bitCount;
-    pixels_ = QByteArray(qsizetype(bytes), '\0');
+    pixels_ = zeroFill ? QByteArray(qsizetype(bytes), '\0')
+                       : QByteArray(qsizetype(bytes), Qt::Uninitialized);
 }
 
 TBitFields TBitmap::EffectiveBitFields() const {
@@ -143,8 +152,12 @@ std::uint32_t TBitmap::PixelRgb(int x, int y) const {
            ExpandChannel(v, f.Blue);
 }
 
-void TBitmap::LoadFromBytes(const QByteArray& data) { *this = ReadBmp(data); }
+void TBitmap::LoadFromBytes(const QByteArray& data) {
+    *this = ReadBmp(data);
+}
 
-QByteArray TBitmap::SaveToBytes() const { return WriteBmp(*this); }
+QByteArray TBitmap::SaveToBytes() const {
+    return WriteBmp(*this);
+}
 
 } // namespace vexo

@@ -52,6 +52,9 @@ public:
     // Reallocates to the given geometry and depth; pixels become zero. Raises EOutOfResources
     // when the size exceeds the sanity limits.
     void Allocate(int width, int height, int bitCount);
+    // As Allocate, but the pixel bytes are left undefined: for decoders that then write every
+    // byte of every row, padding included.
+    void AllocateUninitialized(int width, int height, int bitCount);
 
     static int RowBytesFor(int width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
     int RowBytes() const { return RowBytesFor(width_, bitCount_); }
@@ -81,6 +84,8 @@ public:
     }
 
 private:
+    void Reserve(int width, int height, int bitCount, bool zeroFill);
+
     int width_ = 0;
     int height_ = 0;
     int bitCount_ = 24;

@@ -192,7 +192,11 @@ TBitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const TBmpLayout& 
         size - layout.PixelOffset < layout.PixelBytes)
         Invalid();
     TBitmap bitmap;
-    bitmap.Allocate(layout.Width, layout.Height, layout.BitCount);
+    // RLE leaves pixels it does not write at index 0; uncompressed rows are written whole.
+    if (layout.IsCompressed())
+        bitmap.Allocate(layout.Width, layout.Height, layout.BitCount);
+    else
+        bitmap.AllocateUninitialized(layout.Width, layout.Height, layout.BitCount);
     bitmap.SetPalette(layout.Palette);
     bitmap.SetBitFields(layout.BitFields);
     const std::uint8_t* pixels = data + layout.PixelOffset;
