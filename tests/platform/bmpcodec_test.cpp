@@ -116,6 +116,14 @@ INSTANTIATE_TEST_SUITE_P(AllDepths, UncompressedDepth, ::testing::ValuesIn(Depth
                                     (info.param.topDown ? "_topdown" : "_bottomup");
                          });
 
+TEST(BmpRead, EmptyPicturesRoundTrip) {
+    for (const auto& [width, height] : {std::pair{0, 0}, std::pair{4, 0}, std::pair{0, 3}}) {
+        const TBitmap empty(width, height, 8);
+        const TBitmap again = ReadBmp(WriteBmp(empty));
+        EXPECT_EQ(again, empty) << width << "x" << height;
+    }
+}
+
 TEST(BmpRead, PaddingBytesAreNotKept) {
     // A 1-pixel 24-bit row has one padding byte; garbage there must not reach the bitmap.
     Spec s;

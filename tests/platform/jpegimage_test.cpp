@@ -96,6 +96,24 @@ TEST(JpegErrors, EveryPrefixIsRefusedWithoutCrashing) {
         ExpectJpegError(full.left(n));
 }
 
+TEST(JpegErrors, HugeDimensionsAreRefusedBeforeAllocating) {
+    QByteArray data = jpegtest::RedBlue(16, 8);
+    const qsizetype sof = data.indexOf(QByteArray("\xFF\xC0", 2));
+    ASSERT_GT(sof, 0);
+    // Frame header: marker, length (2), precision (1), height (2), width (2), big-endian.
+    data[sof + 5] = char(0xFF);
+    data[sof + 6] = char(0xDC);
+    data[sof + 7] = char(0xFF);
+    data[sof + 8] = char(0xDC);
+    TJPEGImage image;
+    try {
+        image.LoadFromBytes(data);
+        ADD_FAILURE() << "a 65500 x 65500 picture was accepted";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("JPEG image is too large"));
+    }
+}
+
 TEST(JpegErrors, FailedLoadKeepsThePreviousImage) {
     TJPEGImage image;
     const QByteArray good = jpegtest::RedBlue(16, 8);
