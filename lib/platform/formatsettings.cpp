@@ -17,12 +17,13 @@ QString ClassicTimeFormat(QString format) {
     return format.trimmed();
 }
 
-QChar DateSeparatorOf(const QString& format) {
+// The first character of a pattern that is neither a letter nor a blank.
+QChar SeparatorOf(const QString& format, QChar fallback) {
     for (const QChar c : format) {
-        if (!c.isLetter())
+        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\''))
             return c;
     }
-    return QLatin1Char('/');
+    return fallback;
 }
 
 } // namespace
@@ -36,7 +37,8 @@ TFormatSettings TFormatSettings::FromLocale(const QLocale& locale) {
         s.LongDateFormat = locale.dateFormat(QLocale::LongFormat);
         s.ShortTimeFormat = ClassicTimeFormat(locale.timeFormat(QLocale::ShortFormat));
         s.LongTimeFormat = ClassicTimeFormat(locale.timeFormat(QLocale::LongFormat));
-        s.DateSeparator = DateSeparatorOf(s.ShortDateFormat);
+        s.DateSeparator = SeparatorOf(s.ShortDateFormat, QLatin1Char('/'));
+        s.TimeSeparator = SeparatorOf(s.LongTimeFormat, QLatin1Char(':'));
         s.DecimalSeparator = FirstOr(locale.decimalPoint(), QLatin1Char('.'));
         s.ThousandSeparator = FirstOr(locale.groupSeparator(), QLatin1Char(','));
         s.TimeAMString = locale.amText();

@@ -23,6 +23,9 @@ struct VEXO_PLATFORM_EXPORT TFormatSettings {
     QString TimeAMString = QStringLiteral("AM");
     QString TimePMString = QStringLiteral("PM");
     QString CurrencyString = QStringLiteral("$");
+    // Two-digit years read from text land in the hundred years that start this many years
+    // before the current year; 0 takes the current century.
+    int TwoDigitYearCenturyWindow = 50;
     // Index 0 is January / Sunday.
     QStringList ShortMonthNames;
     QStringList LongMonthNames;
