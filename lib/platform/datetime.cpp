@@ -15,6 +15,14 @@ constexpr qint64 BaseJulianDay = 2415019;
 constexpr double MinDay = -693593;
 constexpr double MaxDay = 2958465;
 
+// The whole-day part, or false when the value is not a date of the years 1..9999.
+bool WholeDay(TDateTime value, qint64& day) {
+    if (!std::isfinite(value) || std::trunc(value) < MinDay || std::trunc(value) > MaxDay)
+        return false;
+    day = qint64(std::trunc(value));
+    return true;
+}
+
 TClockFunction& Clock() {
     static TClockFunction clock;
     return clock;
@@ -79,9 +87,10 @@ TDateTime EncodeTime(int hour, int min, int sec, int msec) {
 
 void DecodeDate(TDateTime date, int& year, int& month, int& day) {
     year = month = day = 0;
-    if (!std::isfinite(date) || date < MinDay || date >= MaxDay + 1)
+    qint64 whole = 0;
+    if (!WholeDay(date, whole))
         return;
-    const QDate d = QDate::fromJulianDay(qint64(std::trunc(date)) + BaseJulianDay);
+    const QDate d = QDate::fromJulianDay(whole + BaseJulianDay);
     year = d.year();
     month = d.month();
     day = d.day();
@@ -98,10 +107,10 @@ void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec) {
 }
 
 int DayOfWeek(TDateTime date) {
-    if (!std::isfinite(date) || date < MinDay || date >= MaxDay + 1)
+    qint64 day = 0;
+    if (!WholeDay(date, day))
         return 0;
     // Day 0 (30 December 1899) was a Saturday.
-    const qint64 day = qint64(std::trunc(date));
     return int(((day + 6) % 7 + 7) % 7) + 1;
 }
 

@@ -29,7 +29,7 @@ VEXO_PLATFORM_EXPORT bool TryEncodeTime(int hour, int min, int sec, int msec, TD
 // Raises EConvertError "Invalid argument to time encode" for an impossible time.
 VEXO_PLATFORM_EXPORT TDateTime EncodeTime(int hour, int min, int sec, int msec);
 
-// Values out of the 1..9999 year range (or not finite) decode as 0/0/0.
+// Values outside the years 1..9999 (or not finite) decode as 0/0/0; DayOfWeek gives 0.
 VEXO_PLATFORM_EXPORT void DecodeDate(TDateTime date, int& year, int& month, int& day);
 VEXO_PLATFORM_EXPORT void DecodeTime(TDateTime time, int& hour, int& min, int& sec, int& msec);
 // 1 = Sunday ... 7 = Saturday.
