@@ -47,7 +47,9 @@ qint64 TimeMSecs(TDateTime value) {
 
 } // namespace
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInAMonth(int year, int month) {
     static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -114,9 +116,13 @@ int DayOfWeek(TDateTime date) {
     return int(((day + 6) % 7 + 7) % 7) + 1;
 }
 
-TDateTime Now() { return Clock() ? Clock()() : SystemNow(); }
+TDateTime Now() {
+    return Clock() ? Clock()() : SystemNow();
+}
 
-TDateTime Date() { return std::trunc(Now()); }
+TDateTime Date() {
+    return std::trunc(Now());
+}
 
 TDateTime Time() {
     const TDateTime now = Now();

@@ -8,7 +8,9 @@ namespace vexo {
 
 namespace {
 
-QChar Upper(QChar c) { return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c; }
+QChar Upper(QChar c) {
+    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - 32) : c;
+}
 
 bool StartsWithNoCase(QStringView text, qsizetype pos, QStringView what) {
     return text.mid(pos).startsWith(what, Qt::CaseInsensitive);
@@ -366,11 +368,17 @@ void DateTimeToString(QString& result, const QString& format, TDateTime value) {
     result = FormatDateTime(format, value);
 }
 
-QString DateToStr(TDateTime value) { return FormatDateTime(FormatSettings().ShortDateFormat, value); }
+QString DateToStr(TDateTime value) {
+    return FormatDateTime(FormatSettings().ShortDateFormat, value);
+}
 
-QString TimeToStr(TDateTime value) { return FormatDateTime(FormatSettings().LongTimeFormat, value); }
+QString TimeToStr(TDateTime value) {
+    return FormatDateTime(FormatSettings().LongTimeFormat, value);
+}
 
-QString DateTimeToStr(TDateTime value) { return FormatDateTime(QString(), value); }
+QString DateTimeToStr(TDateTime value) {
+    return FormatDateTime(QString(), value);
+}
 
 bool TryStrToDate(const QString& text, TDateTime& value, const TFormatSettings& settings) {
     DateTimeScanner scan(text, settings);

@@ -32,8 +32,7 @@ VEXO_PLATFORM_EXPORT TDateOrder GetDateOrder(const QString& dateFormat);
 VEXO_PLATFORM_EXPORT QString FormatDateTime(const QString& format, TDateTime value,
                                             const TFormatSettings& settings);
 VEXO_PLATFORM_EXPORT QString FormatDateTime(const QString& format, TDateTime value);
-VEXO_PLATFORM_EXPORT void DateTimeToString(QString& result, const QString& format,
-                                           TDateTime value);
+VEXO_PLATFORM_EXPORT void DateTimeToString(QString& result, const QString& format, TDateTime value);
 
 VEXO_PLATFORM_EXPORT QString DateToStr(TDateTime value);     // ShortDateFormat
 VEXO_PLATFORM_EXPORT QString TimeToStr(TDateTime value);     // LongTimeFormat

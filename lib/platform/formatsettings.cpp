@@ -6,7 +6,9 @@ namespace vexo {
 
 namespace {
 
-QChar FirstOr(const QString& text, QChar fallback) { return text.isEmpty() ? fallback : text.at(0); }
+QChar FirstOr(const QString& text, QChar fallback) {
+    return text.isEmpty() ? fallback : text.at(0);
+}
 
 // Qt's date patterns use the same letters as the classic ones for the parts we need
 // (d, M, y, h, m, s); "AP"/"ap" becomes the classic "AMPM".
@@ -28,7 +30,9 @@ QChar SeparatorOf(const QString& format, QChar fallback) {
 
 } // namespace
 
-TFormatSettings TFormatSettings::Defaults() { return FromLocale(QLocale::c()); }
+TFormatSettings TFormatSettings::Defaults() {
+    return FromLocale(QLocale::c());
+}
 
 TFormatSettings TFormatSettings::FromLocale(const QLocale& locale) {
     TFormatSettings s;

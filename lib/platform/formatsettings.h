@@ -3,8 +3,8 @@
 // from the user's locale (QLocale) at start-up; programs and tests may change them at any
 // time, and every conversion reads them at the moment it runs.
 
-#include <QString>
 #include <QLocale>
+#include <QString>
 #include <QStringList>
 
 #include "vexo/platform_export.h"

@@ -18,8 +18,13 @@ TEST(DateTimeEncode, BaseDateIsZeroAndDaysCountFromIt) {
 }
 
 TEST(DateTimeEncode, ImpossibleDatesRaiseTheClassicMessage) {
-    for (auto [y, m, d] : {std::tuple{2003, 2, 29}, {2004, 13, 1}, {2004, 0, 1}, {2004, 4, 31},
-                           {0, 1, 1}, {10000, 1, 1}, {2004, 1, 0}}) {
+    for (auto [y, m, d] : {std::tuple{2003, 2, 29},
+                           {2004, 13, 1},
+                           {2004, 0, 1},
+                           {2004, 4, 31},
+                           {0, 1, 1},
+                           {10000, 1, 1},
+                           {2004, 1, 0}}) {
         try {
             EncodeDate(y, m, d);
             ADD_FAILURE() << y << "-" << m << "-" << d;

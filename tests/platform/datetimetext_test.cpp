@@ -51,26 +51,18 @@ TEST_P(FormatDateTimeLetters, Produce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Classic, FormatDateTimeLetters,
-    ::testing::Values(FormatCase{"d dd ddd dddd", "5 05 Fri Friday"},
-                      FormatCase{"ddddd", "05.03.2004"},
-                      FormatCase{"dddddd", "Friday 5 March 2004"},
-                      FormatCase{"m mm mmm mmmm", "3 03 Mar March"},
-                      FormatCase{"yy yyyy y", "04 2004 04"},
-                      FormatCase{"h hh n nn s ss z zzz", "14 14 7 07 9 09 45 045"},
-                      FormatCase{"hh:mm", "14:07"},     // m after h is minutes
-                      FormatCase{"h:m", "14:7"},
-                      FormatCase{"hh mm", "14 07"},
-                      FormatCase{"mm/dd", "03.05"},
-                      FormatCase{"h:nn am/pm", "2:07 pm"},
-                      FormatCase{"h:nn AM/PM", "2:07 PM"},
-                      FormatCase{"h a/p", "2 p"},
-                      FormatCase{"hh:nn ampm", "02:07 PM"},
-                      FormatCase{"'hh' \"mm\" yy", "hh mm 04"},
-                      FormatCase{"t", "14:07"},
-                      FormatCase{"tt", "14:07:09"},
-                      FormatCase{"c", "05.03.2004 14:07:09"},
-                      FormatCase{"", "05.03.2004 14:07:09"},
-                      FormatCase{"x-y", "x-04"}));
+    ::testing::Values(
+        FormatCase{"d dd ddd dddd", "5 05 Fri Friday"}, FormatCase{"ddddd", "05.03.2004"},
+        FormatCase{"dddddd", "Friday 5 March 2004"}, FormatCase{"m mm mmm mmmm", "3 03 Mar March"},
+        FormatCase{"yy yyyy y", "04 2004 04"},
+        FormatCase{"h hh n nn s ss z zzz", "14 14 7 07 9 09 45 045"},
+        FormatCase{"hh:mm", "14:07"}, // m after h is minutes
+        FormatCase{"h:m", "14:7"}, FormatCase{"hh mm", "14 07"}, FormatCase{"mm/dd", "03.05"},
+        FormatCase{"h:nn am/pm", "2:07 pm"}, FormatCase{"h:nn AM/PM", "2:07 PM"},
+        FormatCase{"h a/p", "2 p"}, FormatCase{"hh:nn ampm", "02:07 PM"},
+        FormatCase{"'hh' \"mm\" yy", "hh mm 04"}, FormatCase{"t", "14:07"},
+        FormatCase{"tt", "14:07:09"}, FormatCase{"c", "05.03.2004 14:07:09"},
+        FormatCase{"", "05.03.2004 14:07:09"}, FormatCase{"x-y", "x-04"}));
 
 TEST(FormatDateTime, MidnightLeavesTheTimeOutOfC) {
     EXPECT_EQ(FormatDateTime("c", EncodeDate(2004, 3, 5), Dotted()), "05.03.2004");

@@ -5,8 +5,7 @@
 
 class FixedClock {
 public:
-    explicit FixedClock(vexo::TDateTime now)
-        : previous_(vexo::SetClock([now] { return now; })) {}
+    explicit FixedClock(vexo::TDateTime now) : previous_(vexo::SetClock([now] { return now; })) {}
     ~FixedClock() { vexo::SetClock(std::move(previous_)); }
     FixedClock(const FixedClock&) = delete;
     FixedClock& operator=(const FixedClock&) = delete;
