@@ -54,6 +54,10 @@ struct QuarterCase {
     int firstMonth;
 };
 
+void PrintTo(const QuarterCase& c, std::ostream* os) {
+    *os << "month " << c.month;
+}
+
 class PeriodQuarter : public ::testing::TestWithParam<QuarterCase> {};
 
 TEST_P(PeriodQuarter, StartsInTheQuartersFirstMonth) {

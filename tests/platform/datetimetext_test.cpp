@@ -43,6 +43,10 @@ struct FormatCase {
     const char* expected;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << "'" << c.format << "'";
+}
+
 class FormatDateTimeLetters : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(FormatDateTimeLetters, Produce) {

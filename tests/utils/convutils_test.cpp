@@ -89,6 +89,10 @@ struct FloatText {
     bool isFloat;
 };
 
+void PrintTo(const FloatText& c, std::ostream* os) {
+    *os << "'" << c.text << "'";
+}
+
 class IsFloatTable : public ::testing::TestWithParam<FloatText> {};
 
 TEST_P(IsFloatTable, UnderPointAndComma) {
@@ -120,6 +124,10 @@ struct IntegerText {
     const char* text;
     bool isInteger;
 };
+
+void PrintTo(const IntegerText& c, std::ostream* os) {
+    *os << "'" << c.text << "'";
+}
 
 class IsIntegerTable : public ::testing::TestWithParam<IntegerText> {};
 

@@ -25,6 +25,10 @@ struct WRoundCase {
     double expected;
 };
 
+void PrintTo(const WRoundCase& c, std::ostream* os) {
+    *os << c.value << "/" << c.digits;
+}
+
 class WRoundTable : public ::testing::TestWithParam<WRoundCase> {};
 
 TEST_P(WRoundTable, Rounds) {

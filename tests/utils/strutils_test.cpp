@@ -90,6 +90,10 @@ struct AlignCase {
     const char* expected;
 };
 
+void PrintTo(const AlignCase& c, std::ostream* os) {
+    *os << c.text << "/" << int(c.alignment) << "/" << c.width;
+}
+
 class AlignStrTable : public ::testing::TestWithParam<AlignCase> {};
 
 TEST_P(AlignStrTable, PadsOrCuts) {
