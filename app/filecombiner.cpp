@@ -1,28 +1,149 @@
 #include "app/filecombiner.h"
 
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "platform/bmpcodec.h"
 #include "platform/exception.h"
-#include "platform/picture.h"
-#include "platform/ropengine.h"
 #include "utils/paths.h"
 
 namespace varnova {
+
+namespace {
+
+// Rows are gathered up to this size before each write: large enough for few system calls,
+// small enough to stay in the processor's cache between combining and writing.
+constexpr qsizetype ChunkBytes = 256 * 1024;
+
+// A source file mapped read-only for the length of one combination.
+class TMappedFile {
+public:
+    explicit TMappedFile(const QString& path) {
+        const QByteArray name = QFile::encodeName(path);
+        // Non-blocking so that a named pipe cannot stall the run; only regular files pass.
+        fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+        struct stat st {};
+        if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
+            Fail(path);
+        size_ = std::size_t(st.st_size);
+        if (size_ == 0)
+            return;
+        void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd_, 0);
+        if (p == MAP_FAILED)
+            Fail(path);
+        data_ = static_cast<const std::uint8_t*>(p);
+    }
+    ~TMappedFile() {
+        if (data_ != nullptr)
+            ::munmap(const_cast<std::uint8_t*>(data_), size_);
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    TMappedFile(const TMappedFile&) = delete;
+    TMappedFile& operator=(const TMappedFile&) = delete;
+
+    const std::uint8_t* Data() const { return data_; }
+    std::size_t Size() const { return size_; }
+
+private:
+    [[noreturn]] void Fail(const QString& path) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+        throw vexo::EFOpenError(QStringLiteral("Cannot open file %1").arg(path));
+    }
+
+    int fd_ = -1;
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+vexo::TPixelFormat FormatOf(const vexo::TBmpLayout& layout) {
+    vexo::TPixelFormat f;
+    f.BitCount = layout.BitCount;
+    f.Palette = layout.Palette;
+    f.Masks = layout.BitFields;
+    return f;
+}
+
+} // namespace
+
+TFileCombiner::TFileCombiner(TWorkImageCache& cache) : cache_(cache) {}
+TFileCombiner::~TFileCombiner() = default;
+
+vexo::TRopRowCombiner& TFileCombiner::RowCombiner(const vexo::TPixelFormat& target,
+                                                  const vexo::TPixelFormat& source,
+                                                  std::uint32_t rop) {
+    if (!combiner_ || rop != combinerRop_ || !(target == combinerTarget_) ||
+        !(source == combinerSource_)) {
+        combiner_ = std::make_unique<vexo::TRopRowCombiner>(target, source, rop);
+        combinerTarget_ = target;
+        combinerSource_ = source;
+        combinerRop_ = rop;
+    }
+    return *combiner_;
+}
 
 TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString& name) {
     if (settings.ModeIndex < 0 || settings.ModeIndex >= ModeCount)
         throw vexo::Exception(
             QStringLiteral("Invalid raster-operation mode %1").arg(settings.ModeIndex));
+    const std::uint32_t rop = RopCodes[std::size_t(settings.ModeIndex)];
+
     const TWorkImage work = cache_.Get(settings.WorkImagePath);
-    vexo::TPicture source;
-    source.LoadFromFile(vexo::NormalDir(settings.SourceDir) + name);
+
+    // The source, read as the picture loading would: its errors come before the working
+    // picture's "not a bitmap".
+    const TMappedFile file(vexo::NormalDir(settings.SourceDir) + name);
+    const vexo::TBmpLayout layout = vexo::ParseBmpHeader(file.Data(), file.Size());
+    vexo::TBitmap decoded; // RLE sources, and sources whose short palette needs the decoder
+    bool rowsInPlace = !layout.IsCompressed();
+    if (rowsInPlace && layout.NeedsIndexCheck()) {
+        for (int y = 0; y < layout.Height && rowsInPlace; ++y)
+            rowsInPlace = vexo::BmpRowInPalette(layout, vexo::BmpRow(file.Data(), layout, y));
+    }
+    if (!rowsInPlace)
+        decoded = vexo::DecodeBmp(file.Data(), file.Size(), layout); // raises for bad data
     if (!work.Bitmap)
         throw vexo::EInvalidGraphicOperation(work.NotBitmapError);
-    vexo::TBitmap result = *work.Bitmap;
-    vexo::RopBlt(result, source.Bitmap(), result.Width(), result.Height(),
-                 RopCodes[std::size_t(settings.ModeIndex)]);
-    const QByteArray bytes = vexo::WriteBmp(result);
+
+    const vexo::TBitmap& dst = *work.Bitmap;
+    if (headerOf_ != work.Bitmap) {
+        header_ = vexo::WriteBmpHeader(dst);
+        headerOf_ = work.Bitmap;
+    }
+    vexo::TRopRowCombiner& combiner =
+        RowCombiner(vexo::TPixelFormat::Of(dst), FormatOf(layout), rop);
+
     TResultFile out(vexo::NormalDir(settings.ResultDir) + name);
-    out.Write(bytes);
+    out.Write(header_);
+    const int width = dst.Width();
+    const qsizetype rowBytes = dst.RowBytes();
+    const qsizetype rowsPerChunk = std::max<qsizetype>(1, ChunkBytes / std::max<qsizetype>(1, rowBytes));
+    if (chunk_.size() < rowsPerChunk * rowBytes)
+        chunk_.resize(rowsPerChunk * rowBytes);
+    auto* buffer = reinterpret_cast<std::uint8_t*>(chunk_.data());
+    qsizetype used = 0;
+    // A BMP file holds its rows bottom-up.
+    for (int y = dst.Height() - 1; y >= 0; --y) {
+        std::uint8_t* row = buffer + used;
+        std::memcpy(row, dst.ScanLine(y), std::size_t(rowBytes));
+        const std::uint8_t* srcRow = nullptr;
+        if (y < layout.Height)
+            srcRow = rowsInPlace ? vexo::BmpRow(file.Data(), layout, y) : decoded.ScanLine(y);
+        combiner.CombineRow(row, srcRow, layout.Width, width);
+        used += rowBytes;
+        if (used + rowBytes > chunk_.size()) {
+            out.Write(buffer, std::size_t(used));
+            used = 0;
+        }
+    }
+    if (used > 0)
+        out.Write(buffer, std::size_t(used));
     return out;
 }
 

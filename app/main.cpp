@@ -1,11 +1,16 @@
 // Varnova: combines one working picture with every bitmap of a source folder.
+#include <QCoreApplication>
 #include <cstdio>
 
-#include "app/ropmodes.h"
+#include "app/commandline.h"
 
-int main() {
-    std::printf("Varnova v1.0\nModes:\n");
-    for (int i = 0; i < varnova::ModeCount; ++i)
-        std::printf("  %2d %s\n", i, varnova::ModeNames[i] + 2);
-    return 0;
+int main(int argc, char** argv) {
+    if (argc <= 1) {
+        // No arguments: the program's main window belongs here. Until it exists, the usage.
+        std::fputs(varnova::UsageText().toUtf8().constData(), stdout);
+        return varnova::ecCompleted;
+    }
+    // Headless: a core application only, so the batch runs where no display exists.
+    QCoreApplication app(argc, argv);
+    return varnova::RunCommandLine(QCoreApplication::arguments());
 }
