@@ -123,7 +123,8 @@ TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString
     out.Write(header_);
     const int width = dst.Width();
     const qsizetype rowBytes = dst.RowBytes();
-    const qsizetype rowsPerChunk = std::max<qsizetype>(1, ChunkBytes / std::max<qsizetype>(1, rowBytes));
+    const qsizetype rowsPerChunk =
+        std::max<qsizetype>(1, ChunkBytes / std::max<qsizetype>(1, rowBytes));
     if (chunk_.size() < rowsPerChunk * rowBytes)
         chunk_.resize(rowsPerChunk * rowBytes);
     auto* buffer = reinterpret_cast<std::uint8_t*>(chunk_.data());

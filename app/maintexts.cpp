@@ -53,70 +53,68 @@ const std::array<std::array<const char*, MainTextCount>, LanguageCount> MainText
     }},
 }};
 
-const std::array<std::array<const char*, ModeCount>, LanguageCount> ModeHints =
-    {
-        {
-            {{
-                "Заполняет область источника черным цветом. Собственное изображение  источника и "
-                "копируемое изображение игнорируются.",                                     // 0
-                "Инвертирует изображение источника. Копируемое изображение  игнорируется.", // 1
-                "Комбинирует изображение источника и копируемое изображение,  используя булеву "
-                "операцию and.", // 2
-                "Комбинирует изображение источника и инвертированное копируемое  изображение, "
-                "используя булеву операцию or.", // 3
-                "Копирует в источник инверсное изображение. Собственное  изображение источника "
-                "игнорируется.", // 4
-                "Комбинирует изображение источника и копируемое изображение,  используя булеву "
-                "операцию or, а затем инвертирует результат.", // 5
-                "Копирует шаблон копируемого изображения в источник. Собственное  изображение "
-                "источника игнорируется.", // 6
-                "Комбинирует изображение источника и шаблон копируемого изображения,  используя "
-                "булеву операцию xor.", // 7
-                "Комбинирует инверсное копируемое изображение и его шаблон, используя  булеву "
-                "операцию or. Затем этот результат комбинируется с изображением  источника, "
-                "используя булеву операцию or.", // 8
-                "Комбинирует изображение источника и копируемого изображения,  используя булеву "
-                "операцию and.", // 9
-                "Копирует копируемое изображение в источник. Собственное  изображение источника "
-                "игнорируется.", // 10
-                "Инвертирует изображение источника и комбинирует результат  с копируемым "
-                "изображением, используя булеву операцию and.", // 11
-                "Комбинирует изображение источника и копируемое изображение,  используя булеву "
-                "операцию xor. Повторное копирование восстанавливает  прежнее изображение "
-                "источника.", // 12
-                "Комбинирует изображение источника и копируемое изображение,  используя булеву "
-                "операцию or.", // 13
-                "Заполняет область источника белым цветом. Собственное изображение  источника и "
-                "копируемое изображение игнорируются.", // 14
-            }},
-            {{
-                "Fills the destination rectangle on the canvas with black.", // 0
-                "Inverts the image on the canvas and ignores the source.",   // 1
-                "Combines the image on the canvas and the source bitmap  by using the Boolean AND "
-                "operator.", // 2
-                "Combines the inverted source bitmap with the image on  the canvas by using the "
-                "Boolean OR operator.",                             // 3
-                "Copies the inverted source bitmap to the canvas.", // 4
-                "Combines the image on the canvas and the source bitmap  by using the Boolean OR "
-                "operator, and inverts the result.",        // 5
-                "Copies the source pattern to the canvas.", // 6
-                "Combines the source pattern with the image on the canvas  using the Boolean XOR "
-                "operator.", // 7
-                "Combines the inverted source bitmap with the source pattern by using  the Boolean "
-                "OR operator. Combines the result of this operation with  the image on the canvas "
-                "by using the Boolean OR operator.", // 8
-                "Combines the image on the canvas and source bitmap by using  the Boolean AND "
-                "operator.",                               // 9
-                "Copies the source bitmap to the canvas.", // 10
-                "Inverts the image on the canvas and combines the result with the  source bitmap "
-                "by using the Boolean AND operator.", // 11
-                "Combines the image on the canvas and the source bitmap by using  the Boolean XOR "
-                "operator.", // 12
-                "Combines the image on the canvas and the source bitmap by using  the Boolean OR "
-                "operator.",                                                 // 13
-                "Fills the destination rectangle on the canvas with white.", // 14
-            }},
-        }};
+const std::array<std::array<const char*, ModeCount>, LanguageCount> ModeHints = {{
+    {{
+        "Заполняет область источника черным цветом. Собственное изображение  источника и "
+        "копируемое изображение игнорируются.",                                     // 0
+        "Инвертирует изображение источника. Копируемое изображение  игнорируется.", // 1
+        "Комбинирует изображение источника и копируемое изображение,  используя булеву "
+        "операцию and.", // 2
+        "Комбинирует изображение источника и инвертированное копируемое  изображение, "
+        "используя булеву операцию or.", // 3
+        "Копирует в источник инверсное изображение. Собственное  изображение источника "
+        "игнорируется.", // 4
+        "Комбинирует изображение источника и копируемое изображение,  используя булеву "
+        "операцию or, а затем инвертирует результат.", // 5
+        "Копирует шаблон копируемого изображения в источник. Собственное  изображение "
+        "источника игнорируется.", // 6
+        "Комбинирует изображение источника и шаблон копируемого изображения,  используя "
+        "булеву операцию xor.", // 7
+        "Комбинирует инверсное копируемое изображение и его шаблон, используя  булеву "
+        "операцию or. Затем этот результат комбинируется с изображением  источника, "
+        "используя булеву операцию or.", // 8
+        "Комбинирует изображение источника и копируемого изображения,  используя булеву "
+        "операцию and.", // 9
+        "Копирует копируемое изображение в источник. Собственное  изображение источника "
+        "игнорируется.", // 10
+        "Инвертирует изображение источника и комбинирует результат  с копируемым "
+        "изображением, используя булеву операцию and.", // 11
+        "Комбинирует изображение источника и копируемое изображение,  используя булеву "
+        "операцию xor. Повторное копирование восстанавливает  прежнее изображение "
+        "источника.", // 12
+        "Комбинирует изображение источника и копируемое изображение,  используя булеву "
+        "операцию or.", // 13
+        "Заполняет область источника белым цветом. Собственное изображение  источника и "
+        "копируемое изображение игнорируются.", // 14
+    }},
+    {{
+        "Fills the destination rectangle on the canvas with black.", // 0
+        "Inverts the image on the canvas and ignores the source.",   // 1
+        "Combines the image on the canvas and the source bitmap  by using the Boolean AND "
+        "operator.", // 2
+        "Combines the inverted source bitmap with the image on  the canvas by using the "
+        "Boolean OR operator.",                             // 3
+        "Copies the inverted source bitmap to the canvas.", // 4
+        "Combines the image on the canvas and the source bitmap  by using the Boolean OR "
+        "operator, and inverts the result.",        // 5
+        "Copies the source pattern to the canvas.", // 6
+        "Combines the source pattern with the image on the canvas  using the Boolean XOR "
+        "operator.", // 7
+        "Combines the inverted source bitmap with the source pattern by using  the Boolean "
+        "OR operator. Combines the result of this operation with  the image on the canvas "
+        "by using the Boolean OR operator.", // 8
+        "Combines the image on the canvas and source bitmap by using  the Boolean AND "
+        "operator.",                               // 9
+        "Copies the source bitmap to the canvas.", // 10
+        "Inverts the image on the canvas and combines the result with the  source bitmap "
+        "by using the Boolean AND operator.", // 11
+        "Combines the image on the canvas and the source bitmap by using  the Boolean XOR "
+        "operator.", // 12
+        "Combines the image on the canvas and the source bitmap by using  the Boolean OR "
+        "operator.",                                                 // 13
+        "Fills the destination rectangle on the canvas with white.", // 14
+    }},
+}};
 
 const std::array<std::array<const char*, AboutTextCount>, LanguageCount> AboutTexts = {{
     {{

@@ -54,11 +54,21 @@ TBitmap Picture(int w, int h, int bits, int seed) {
             const std::uint32_t c = Colour(x, y, w, h, seed);
             std::uint32_t v = 0;
             switch (bits) {
-            case 1: v = ((x / 8 + y / 8 + seed) & 1); break;
-            case 4: v = (c >> 4) & 0x0F; break;
-            case 8: v = (c ^ (c >> 8)) & 0xFF; break;
-            case 16: v = ((c >> 8) & 0xF800) | ((c >> 5) & 0x07E0) | ((c >> 3) & 0x1F); break;
-            default: v = c; break;
+            case 1:
+                v = ((x / 8 + y / 8 + seed) & 1);
+                break;
+            case 4:
+                v = (c >> 4) & 0x0F;
+                break;
+            case 8:
+                v = (c ^ (c >> 8)) & 0xFF;
+                break;
+            case 16:
+                v = ((c >> 8) & 0xF800) | ((c >> 5) & 0x07E0) | ((c >> 3) & 0x1F);
+                break;
+            default:
+                v = c;
+                break;
             }
             bmp.SetPixelValue(x, y, v);
         }
@@ -89,8 +99,8 @@ QByteArray Rle8(const TBitmap& bmp) {
             header[at + i] = char((v >> (8 * i)) & 0xFF);
     };
     put32(2, std::uint32_t(header.size() + pixels.size())); // file size
-    put32(30, 1);                                            // BI_RLE8
-    put32(34, std::uint32_t(pixels.size()));                 // image size
+    put32(30, 1);                                           // BI_RLE8
+    put32(34, std::uint32_t(pixels.size()));                // image size
     return header + pixels;
 }
 
@@ -103,7 +113,8 @@ int Bench(const QString& dir, int count, int w, int h) {
         TBitmap bmp = base;
         for (int x = 0; x < w; ++x)
             bmp.SetPixelValue(x, i % h, std::uint32_t(i * 2654435761u) & 0xFFFFFF);
-        Save(vexo::WriteBmp(bmp), dir + QStringLiteral("/src/img%1.bmp").arg(i, 4, 10, QLatin1Char('0')));
+        Save(vexo::WriteBmp(bmp),
+             dir + QStringLiteral("/src/img%1.bmp").arg(i, 4, 10, QLatin1Char('0')));
     }
     return 0;
 }

@@ -68,8 +68,8 @@ inline QByteArray Expected(const QString& workPath, const QString& sourcePath, i
 
 // Entries of a folder, hidden ones included, sorted by their bytes.
 inline QStringList Entries(const QString& dir) {
-    QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                            QDir::NoDotAndDotDot);
+    QStringList names =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.sort();
     return names;
 }

@@ -226,7 +226,8 @@ TEST_F(CommandLine, ResultThatWouldReplaceTheWorkingPictureIsRefusedBeforeAnyWri
     const QString picture = out + "work.bmp";
     WriteBitmap(picture, Picture(24, 16, 24, 9));
     const QByteArray before = ReadFile(picture);
-    RunOutput r = RunVarnova({"--source", src, "--picture", picture, "--result", out, "--lang", "en"});
+    RunOutput r =
+        RunVarnova({"--source", src, "--picture", picture, "--result", out, "--lang", "en"});
     EXPECT_EQ(r.ExitCode, ecRefused);
     EXPECT_EQ(r.Err, "Error: the result would overwrite the working image\n");
     r = RunVarnova({"--source", src, "--picture", picture, "--result", out});
@@ -253,13 +254,12 @@ TEST_P(CommandLineUsageError, ExitsWith64) {
     EXPECT_EQ(r.Out, "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineUsageError,
-    ::testing::Values(QStringList{"--frobnicate"}, QStringList{"--source"},
-                      QStringList{"--mode", "15"}, QStringList{"--mode", "-1"},
-                      QStringList{"--mode", "Sourceerase"}, QStringList{"--lang", "de"},
-                      QStringList{"--jobs", "0"}, QStringList{"--jobs", "two"},
-                      QStringList{"stray"}));
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineUsageError,
+                         ::testing::Values(QStringList{"--frobnicate"}, QStringList{"--source"},
+                                           QStringList{"--mode", "15"}, QStringList{"--mode", "-1"},
+                                           QStringList{"--mode", "Sourceerase"},
+                                           QStringList{"--lang", "de"}, QStringList{"--jobs", "0"},
+                                           QStringList{"--jobs", "two"}, QStringList{"stray"}));
 
 // --- Jobs and stopping --------------------------------------------------------------------------
 
