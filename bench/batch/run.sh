@@ -20,28 +20,26 @@ trap 'rm -rf "$data"' EXIT
 "$build/bench/batch/varnova_makedata" bench "$data" "$count" "$width" "$height"
 bytes=$(du -cb "$data"/src/*.bmp | tail -1 | cut -f1)
 
-now() { date +%s%N; }
-cp_times=()
-run_times=()
+# Wall-clock and processor (user + system) seconds of one command, from bash's own `time`.
+TIMEFORMAT='%R %U %S'
+timed() { { time "$@" >/dev/null; } 2>&1 | awk '{printf "%s %.3f\n", $1, $2 + $3}'; }
+cp_wall=() cp_cpu=() run_wall=() run_cpu=()
 for ((r = 0; r < reps; r++)); do
     rm -rf "$data/cp" "$data/out"
     mkdir "$data/cp" "$data/out"
-    sync
-    t0=$(now); cp "$data"/src/*.bmp "$data/cp/"; t1=$(now)
-    cp_times+=($((t1 - t0)))
-    t0=$(now)
-    "$build/app/varnova" --source "$data/src" --picture "$data/work.bmp" --result "$data/out" --quiet
-    t1=$(now)
-    run_times+=($((t1 - t0)))
+    read -r w c < <(timed cp "$data"/src/*.bmp "$data/cp/")
+    cp_wall+=("$w") cp_cpu+=("$c")
+    read -r w c < <(timed "$build/app/varnova" --source "$data/src" --picture "$data/work.bmp" \
+                          --result "$data/out" --quiet)
+    run_wall+=("$w") run_cpu+=("$c")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-cp_ns=$(median "${cp_times[@]}")
-run_ns=$(median "${run_times[@]}")
-awk -v n="$count" -v b="$bytes" -v c="$cp_ns" -v v="$run_ns" -v reps="$reps" \
-    -v w="$width" -v h="$height" -v jobs="$(nproc)" 'BEGIN {
+median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+awk -v n="$count" -v b="$bytes" -v reps="$reps" -v w="$width" -v h="$height" -v cores="$(nproc)" \
+    -v cw="$(median "${cp_wall[@]}")" -v cc="$(median "${cp_cpu[@]}")" \
+    -v vw="$(median "${run_wall[@]}")" -v vc="$(median "${run_cpu[@]}")" 'BEGIN {
     printf "%d sources of %dx%d 24-bit (%.1f MB), %d repetitions, medians, %d cores\n",
-           n, w, h, b / 1e6, reps, jobs
-    printf "  cp       %7.3f s  %8.1f files/s  %8.1f MB/s\n", c / 1e9, n / (c / 1e9), b / 1e6 / (c / 1e9)
-    printf "  varnova  %7.3f s  %8.1f files/s  %8.1f MB/s\n", v / 1e9, n / (v / 1e9), b / 1e6 / (v / 1e9)
-    printf "  ratio varnova / cp: %.2f\n", v / c
+           n, w, h, b / 1e6, reps, cores
+    printf "  cp       %6.3f s wall  %6.3f s cpu  %7.1f files/s  %7.1f MB/s\n", cw, cc, n / cw, b / 1e6 / cw
+    printf "  varnova  %6.3f s wall  %6.3f s cpu  %7.1f files/s  %7.1f MB/s\n", vw, vc, n / vw, b / 1e6 / vw
+    printf "  ratio varnova / cp: %.2f wall, %.2f cpu\n", vw / cw, vc / cc
 }'
