@@ -1,0 +1,58 @@
+#pragma once
+// Image operations between 32-bit pixel buffers (TvexoBitmapArray records): shift, resize and
+// rotate through a pluggable interpolation function, grey scale and per-channel offsets.
+//
+// Pixels are named by (X, Y): X a bitmap column, Y a buffer row counted from the bottom of
+// the picture. Every routine loops x over the area's columns (outer) and y over its rows
+// (inner), writes each destination element once, and hands the interpolator absolute
+// positions. Only the destination's pixels are written, never its record.
+
+#include <cstdint>
+
+#include "graphics/vexobitmaparray.h"
+#include "vexo/graphics_export.h"
+
+namespace vexo {
+
+// The pixel value the source shows at a real-valued position.
+using TInterpolateFunction = std::uint32_t (*)(const TvexoBitmapArray& Source, double X, double Y);
+
+// Used when a routine is given no interpolator; starts as FourPointInterpolate. Read once per
+// call. When it is null too, FourPointInterpolate stands in.
+VEXO_GRAPHICS_EXPORT extern TInterpolateFunction DefaultInterpolator;
+
+constexpr std::int64_t PixelIndex(const TvexoBitmapArray& A, std::int64_t X, std::int64_t Y) {
+    return (X - A.Left) + (Y - A.Top) * A.Width;
+}
+
+// Blend of the pixel at the truncated position with its right, upper and upper-right
+// neighbours, with the additive weights (2 - dx - dy), (1 - dx + dy), (1 + dx - dy), (dx + dy)
+// over 4 (so dx = dy = 0 gives (2 P00 + P01 + P10) / 4, not P00). Black outside the source
+// area. Neighbours beyond the area's last column or row are taken from that column or row.
+VEXO_GRAPHICS_EXPORT std::uint32_t FourPointInterpolate(const TvexoBitmapArray& Source, double X,
+                                                        double Y);
+
+// Dest(x, y) = F(Source, x - DX, y - DY).
+VEXO_GRAPHICS_EXPORT void ShiftImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+                                     double DX, double DY,
+                                     TInterpolateFunction Interpolate = nullptr);
+// Dest(x, y) = F(Source, x * e^(-KX/100), y * e^(-KY/100)): positive K enlarges about the
+// bitmap's origin (K = 100 ln 2 doubles), negative K shrinks.
+VEXO_GRAPHICS_EXPORT void ResizeImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+                                      double KX, double KY,
+                                      TInterpolateFunction Interpolate = nullptr);
+// Turns by Angle radians about (CX, CY); positive turns clockwise on the screen.
+VEXO_GRAPHICS_EXPORT void RotateImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+                                      double CX, double CY, double Angle,
+                                      TInterpolateFunction Interpolate = nullptr);
+
+// For each pixel of the source area: blue = green = red = (blue + green + red) div 3 at the
+// same (x, y) of the destination. Positions outside the destination area are skipped.
+VEXO_GRAPHICS_EXPORT void ConvertToGrayScale(const TvexoBitmapArray& Source,
+                                             const TvexoBitmapArray& Dest);
+// Adds the offsets to each channel, clamped to 0..255; byte 3 becomes 0. Positions outside
+// the destination area are skipped.
+VEXO_GRAPHICS_EXPORT void ChangeRGB(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+                                    int DR, int DG, int DB);
+
+} // namespace vexo
