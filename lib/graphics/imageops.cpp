@@ -9,12 +9,18 @@ namespace vexo {
 
 namespace {
 
+// Precision: the per-call factors (exponential, sine, cosine) are computed in extended precision
+// and rounded to double once; per-pixel positions and blends use double arithmetic. Extended
+// arithmetic per pixel would run on the x87 unit at several times the cost, for differences
+// in the last bit of a position only.
+
 // Rounds halves away from zero and keeps the result a channel value. The additive weights
 // turn negative for positions in (-1, 0), where the blend can leave 0..255; clamping keeps a
 // dark neighbourhood dark instead of wrapping it round to a bright byte.
-inline std::uint32_t RoundChannel(long double v) {
-    const long double r = v > 0 ? std::trunc(v + 0.5L) : std::trunc(v - 0.5L);
-    return r <= 0 ? 0u : r >= 255 ? 255u : std::uint32_t(r);
+inline std::uint32_t RoundChannel(double v) {
+    // For v > 0 rounding half away from zero is truncating v + 0.5; anything not above 0
+    // rounds to 0 or below and clamps to 0.
+    return v > 0 ? std::uint32_t(std::min(v, 255.0) + 0.5) : 0u;
 }
 
 inline std::uint32_t FourPoint(const TvexoBitmapArray& s, double X, double Y) {
@@ -29,8 +35,8 @@ inline std::uint32_t FourPoint(const TvexoBitmapArray& s, double X, double Y) {
         return 0;
     const std::int64_t ix = std::int64_t(tx);
     const std::int64_t iy = std::int64_t(ty);
-    const long double dx = (long double)X - ix;
-    const long double dy = (long double)Y - iy;
+    const double dx = X - double(ix);
+    const double dy = Y - double(iy);
 
     // Neighbours past the last column or row are clamped to the edge, so only the area's own
     // pixels are ever read.
@@ -42,13 +48,13 @@ inline std::uint32_t FourPoint(const TvexoBitmapArray& s, double X, double Y) {
     const std::uint32_t p10 = s.Bits[base + right];
     const std::uint32_t p11 = s.Bits[base + right + up];
 
-    const long double w00 = 2 - dx - dy;
-    const long double w01 = 1 - dx + dy;
-    const long double w10 = 1 + dx - dy;
-    const long double w11 = dx + dy;
+    const double w00 = 2 - dx - dy;
+    const double w01 = 1 - dx + dy;
+    const double w10 = 1 + dx - dy;
+    const double w11 = dx + dy;
     auto channel = [&](int shift) {
-        const long double v = w00 * ((p00 >> shift) & 0xFF) + w01 * ((p01 >> shift) & 0xFF) +
-                              w10 * ((p10 >> shift) & 0xFF) + w11 * ((p11 >> shift) & 0xFF);
+        const double v = w00 * ((p00 >> shift) & 0xFF) + w01 * ((p01 >> shift) & 0xFF) +
+                         w10 * ((p10 >> shift) & 0xFF) + w11 * ((p11 >> shift) & 0xFF);
         return RoundChannel(v / 4) << shift;
     };
     return channel(16) | channel(8) | channel(0);
@@ -86,8 +92,8 @@ private:
     std::unique_ptr<TArrayElement[]> copy_;
 };
 
-// Writes every destination pixel once, columns outer and rows inner, from
-// sample(x, y) with absolute coordinates.
+// Writes every destination pixel once from sample(x, y) with absolute coordinates, columns
+// outer and rows inner: a caller's interpolator sees exactly this order.
 template <typename Sample> void ForEachDestPixel(const TvexoBitmapArray& dest, Sample&& sample) {
     const std::int64_t left = dest.Left;
     const std::int64_t top = dest.Top;
@@ -97,6 +103,22 @@ template <typename Sample> void ForEachDestPixel(const TvexoBitmapArray& dest, S
         TArrayElement* column = dest.Bits + i;
         for (std::int64_t j = 0; j < h; ++j)
             column[j * w] = sample(left + i, top + j);
+    }
+}
+
+// The same writes in memory order. Used only where the order cannot be observed (pure
+// sampling from a source that does not share memory with the destination): walking a
+// column of a large picture touches a new page at every pixel.
+template <typename Sample>
+void ForEachDestPixelByRow(const TvexoBitmapArray& dest, Sample&& sample) {
+    const std::int64_t left = dest.Left;
+    const std::int64_t top = dest.Top;
+    const std::int64_t w = dest.Width;
+    const std::int64_t h = dest.Height;
+    for (std::int64_t j = 0; j < h; ++j) {
+        TArrayElement* row = dest.Bits + j * w;
+        for (std::int64_t i = 0; i < w; ++i)
+            row[i] = sample(left + i, top + j);
     }
 }
 
@@ -113,7 +135,7 @@ void Geometric(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
     const SourceView view(Source, Dest, false);
     const TvexoBitmapArray& src = view.Record();
     if (f == &FourPointInterpolate) {
-        ForEachDestPixel(Dest, [&](std::int64_t x, std::int64_t y) {
+        ForEachDestPixelByRow(Dest, [&](std::int64_t x, std::int64_t y) {
             double sx, sy;
             map(x, y, sx, sy);
             return FourPoint(src, sx, sy);
@@ -140,9 +162,14 @@ void PerPixel(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, Op o
     const std::int64_t y0 = std::max<std::int64_t>(src.Top, Dest.Top);
     const std::int64_t y1 = std::min<std::int64_t>(std::int64_t(src.Top) + src.Height,
                                                    std::int64_t(Dest.Top) + Dest.Height);
-    for (std::int64_t x = x0; x < x1; ++x)
-        for (std::int64_t y = y0; y < y1; ++y)
-            Dest.Bits[PixelIndex(Dest, x, y)] = op(src.Bits[PixelIndex(src, x, y)]);
+    // Each element is read before the one written at its place, so the visiting order cannot
+    // show; rows go in memory order.
+    for (std::int64_t y = y0; y < y1; ++y) {
+        const TArrayElement* in = src.Bits + PixelIndex(src, x0, y);
+        TArrayElement* out = Dest.Bits + PixelIndex(Dest, x0, y);
+        for (std::int64_t i = 0; i < x1 - x0; ++i)
+            out[i] = op(in[i]);
+    }
 }
 
 } // namespace
@@ -155,38 +182,38 @@ std::uint32_t FourPointInterpolate(const TvexoBitmapArray& Source, double X, dou
 
 void ShiftImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, double DX, double DY,
                 TInterpolateFunction Interpolate) {
-    const long double dx = DX;
-    const long double dy = DY;
+    const double dx = DX;
+    const double dy = DY;
     Geometric(Source, Dest, Interpolate,
               [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-                  sx = double(x - dx);
-                  sy = double(y - dy);
+                  sx = double(x) - dx;
+                  sy = double(y) - dy;
               });
 }
 
 void ResizeImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, double KX, double KY,
                  TInterpolateFunction Interpolate) {
-    const long double fx = std::exp(-(long double)KX / 100);
-    const long double fy = std::exp(-(long double)KY / 100);
+    const double fx = double(std::exp(-(long double)KX / 100));
+    const double fy = double(std::exp(-(long double)KY / 100));
     Geometric(Source, Dest, Interpolate,
               [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-                  sx = double(x * fx);
-                  sy = double(y * fy);
+                  sx = double(x) * fx;
+                  sy = double(y) * fy;
               });
 }
 
 void RotateImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, double CX, double CY,
                  double Angle, TInterpolateFunction Interpolate) {
-    const long double s = std::sin(-(long double)Angle);
-    const long double c = std::cos(-(long double)Angle);
-    const long double cx = CX;
-    const long double cy = CY;
+    const double s = double(std::sin(-(long double)Angle));
+    const double c = double(std::cos(-(long double)Angle));
+    const double cx = CX;
+    const double cy = CY;
     Geometric(Source, Dest, Interpolate,
               [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-                  const long double ex = x - cx;
-                  const long double ey = y - cy;
-                  sx = double(cx + ex * c + ey * s);
-                  sy = double(cy - ex * s + ey * c);
+                  const double ex = double(x) - cx;
+                  const double ey = double(y) - cy;
+                  sx = cx + ex * c + ey * s;
+                  sy = cy - ex * s + ey * c;
               });
 }
 

@@ -3,9 +3,12 @@
 // rotate through a pluggable interpolation function, grey scale and per-channel offsets.
 //
 // Pixels are named by (X, Y): X a bitmap column, Y a buffer row counted from the bottom of
-// the picture. Every routine loops x over the area's columns (outer) and y over its rows
-// (inner), writes each destination element once, and hands the interpolator absolute
-// positions. Only the destination's pixels are written, never its record.
+// the picture. Every routine writes each destination element once and hands the interpolator
+// absolute positions, x over the area's columns in the outer loop and y over its rows in the
+// inner one. Where that order cannot show (the standard interpolator, the colour operations)
+// rows are walked in memory order instead, with the same result. Only the destination's
+// pixels are written, never its record. When source and destination share memory the
+// routines read a copy of the source, so the result is that of the unmodified source.
 
 #include <cstdint>
 
