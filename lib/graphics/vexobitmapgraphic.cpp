@@ -147,7 +147,8 @@ namespace {
 
 // Runs when the application object is constructed, i.e. after every static object (the picture
 // registry among them) is initialised. It sits in the class's own translation unit, which the
-// linker keeps whenever a program uses the class.
+// linker keeps whenever a program uses the class. The format is unregistered when the
+// application object goes. (The drawing helpers' off-screen text bitmap is theirs to free.)
 void StartGraphicsUnit() {
     RegisterGraphicsFormats();
     qAddPostRoutine(UnregisterGraphicsFormats);
