@@ -315,4 +315,26 @@ void TIniFile::DeleteKey(const QString& section, const QString& ident) {
     doc.Save();
 }
 
+void TIniFile::RenameKey(const QString& section, const QString& oldIdent, const QString& newIdent) {
+    const QString newKey = OneLine(newIdent).trimmed();
+    if (newKey.isEmpty())
+        return;
+    IniDocument doc = LoadForWrite(fileName_);
+    const qsizetype header = doc.FindSection(section);
+    if (header < 0)
+        return;
+    const qsizetype key = doc.FindKey(header, oldIdent);
+    if (key < 0)
+        return;
+    QList<Line>& lines = doc.Lines();
+    const bool cr = lines.at(key).cr;
+    lines[key] = doc.MakeLine(newKey + QLatin1Char('=') + lines.at(key).value);
+    lines[key].cr = cr;
+    for (qsizetype i = doc.SectionEnd(header) - 1; i > header; --i)
+        if (i != key && lines.at(i).kind == LineKind::Key &&
+            lines.at(i).name.compare(newKey, Qt::CaseInsensitive) == 0)
+            lines.removeAt(i);
+    doc.Save();
+}
+
 } // namespace vexo

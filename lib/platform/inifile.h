@@ -51,6 +51,9 @@ public:
     // Removes every section of that name with all its lines.
     void EraseSection(const QString& section);
     void DeleteKey(const QString& section, const QString& ident);
+    // Gives the key oldIdent the name newIdent in place, keeping its value; another key of the
+    // new name in that section is removed. A missing key changes nothing.
+    void RenameKey(const QString& section, const QString& oldIdent, const QString& newIdent);
 
 private:
     QString fileName_;

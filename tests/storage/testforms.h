@@ -1,0 +1,146 @@
+#pragma once
+// Forms and controls for the storage tests: real widgets that are components.
+
+#include <QCloseEvent>
+#include <QWidget>
+#include <functional>
+
+#include "platform/collection.h"
+#include "platform/component.h"
+#include "platform/stringlist.h"
+
+namespace testforms {
+
+// Stand-in font with published sub-properties.
+class TTestFont : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Name MEMBER name)
+    Q_PROPERTY(quint32 Color MEMBER color)
+    Q_PROPERTY(int Size MEMBER size)
+    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
+public:
+    enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+    Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+    Q_FLAG(TFontStyles)
+    explicit TTestFont(QObject* parent = nullptr) : QObject(parent) {}
+    TFontStyles Style() const { return style; }
+    void SetStyle(TFontStyles value) { style = value; }
+    QString name = "Sans";
+    quint32 color = 0x80000008;
+    int size = 8;
+    TFontStyles style;
+};
+Q_DECLARE_OPERATORS_FOR_FLAGS(TTestFont::TFontStyles)
+
+class TTestColumn : public vexo::TCollectionItem {
+    Q_OBJECT
+    Q_PROPERTY(QString Title MEMBER title)
+    Q_PROPERTY(int Width MEMBER width)
+public:
+    explicit TTestColumn(vexo::TCollection* collection = nullptr)
+        : vexo::TCollectionItem(collection) {}
+    QString title;
+    int width = 64;
+};
+
+class TTestForm : public QWidget, public vexo::TComponent {
+    Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+public:
+    Q_INVOKABLE explicit TTestForm(vexo::TComponent* owner = nullptr);
+    ~TTestForm() override;
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+    bool refuseClose = false;
+    int closeQueries = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closeQueries;
+        event->setAccepted(!refuseClose);
+    }
+};
+
+// A dialog-style form: non-sizeable, and one with a published border style.
+class TTestDialog : public TTestForm {
+    Q_OBJECT
+    Q_PROPERTY(TFormBorderStyle BorderStyle MEMBER borderStyle)
+public:
+    enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+    Q_ENUM(TFormBorderStyle)
+    Q_INVOKABLE explicit TTestDialog(vexo::TComponent* owner = nullptr) : TTestForm(owner) {}
+    TFormBorderStyle borderStyle = bsDialog;
+};
+
+class TTestEdit : public QWidget, public vexo::TComponent {
+    Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(QString Text MEMBER text)
+    Q_PROPERTY(QString Caption MEMBER caption)
+    Q_PROPERTY(quint32 Color MEMBER color)
+    Q_PROPERTY(int Number MEMBER number)
+    Q_PROPERTY(double Ratio MEMBER ratio)
+    Q_PROPERTY(float Scale MEMBER scale)
+    Q_PROPERTY(bool Checked MEMBER checked)
+    Q_PROPERTY(TAlign Align MEMBER align)
+    Q_PROPERTY(QChar Letter MEMBER letter)
+    Q_PROPERTY(qint64 Big MEMBER big)
+    Q_PROPERTY(QVariant Data MEMBER data)
+    Q_PROPERTY(testforms::TTestFont* Font READ Font)
+    Q_PROPERTY(vexo::TStrings* Lines READ Lines WRITE SetLines)
+    Q_PROPERTY(vexo::TCollection* Columns READ Columns)
+    Q_PROPERTY(QObject* Link READ Link WRITE SetLink)
+public:
+    enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+    Q_ENUM(TAlign)
+    Q_INVOKABLE explicit TTestEdit(vexo::TComponent* owner = nullptr);
+    ~TTestEdit() override;
+    TTestFont* Font() const { return font; }
+    vexo::TStrings* Lines() const { return lines; }
+    void SetLines(vexo::TStrings* value) { lines->Assign(*value); }
+    vexo::TCollection* Columns() const { return columns; }
+    QObject* Link() const { return link; }
+    void SetLink(QObject* value) { link = value; }
+    Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
+
+    std::function<void()> OnClick;
+    QString text;
+    QString caption;
+    quint32 color = 0x80000005;
+    int number = 0;
+    double ratio = 0;
+    float scale = 1;
+    bool checked = false;
+    TAlign align = alNone;
+    QChar letter = QLatin1Char('a');
+    qint64 big = 0;
+    QVariant data;
+    TTestFont* font;
+    vexo::TStringList* lines;
+    vexo::TCollection* columns;
+    QObject* link = nullptr;
+};
+
+// A plain non-visual component.
+class TTestButton : public vexo::TComponentObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption MEMBER caption)
+public:
+    Q_INVOKABLE explicit TTestButton(vexo::TComponent* owner = nullptr)
+        : vexo::TComponentObject(owner) {}
+    QString caption;
+};
+
+// A class whose name starts with a small "t".
+class tLowerThing : public vexo::TComponentObject {
+    Q_OBJECT
+public:
+    Q_INVOKABLE explicit tLowerThing(vexo::TComponent* owner = nullptr)
+        : vexo::TComponentObject(owner) {}
+};
+
+// Makes a named edit owned by and shown inside form.
+TTestEdit* AddEdit(TTestForm* form, const QString& name);
+
+} // namespace testforms
