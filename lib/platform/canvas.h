@@ -1,0 +1,138 @@
+#pragma once
+// A drawing surface on a TBitmap's own pixel buffer with the classic GDI semantics:
+// rectangles exclude their right and bottom edges, shapes are outlined with the pen and
+// filled with the brush, and block transfers combine pixels with one of the 256 ternary
+// raster operations (CopyMode) through RopBlt. Shapes and text are rasterised by QPainter
+// into the buffer, aliased, as GDI draws them.
+
+#include <QFlags>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+#include "platform/bitmap.h"
+#include "platform/types.h"
+
+namespace vexo {
+
+// Standard raster-operation codes used by canvas callers.
+constexpr std::uint32_t cmBlackness = 0x00000042;
+constexpr std::uint32_t cmDstInvert = 0x00550009;
+constexpr std::uint32_t cmSrcCopy = 0x00CC0020;
+constexpr std::uint32_t cmSrcInvert = 0x00660046;
+constexpr std::uint32_t cmSrcAnd = 0x008800C6;
+constexpr std::uint32_t cmSrcPaint = 0x00EE0086;
+constexpr std::uint32_t cmWhiteness = 0x00FF0062;
+
+enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmXor };
+enum TBrushStyle { bsSolid, bsClear };
+
+enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TFontStyles)
+
+// An RGB colour (red in the low byte) for any TColor: system colours come from the
+// application palette when a GUI application runs, otherwise from the classic defaults.
+VEXO_PLATFORM_EXPORT TColor ColorToRGB(TColor color);
+VEXO_PLATFORM_EXPORT QColor ToQColor(TColor color);
+VEXO_PLATFORM_EXPORT TColor FromQColor(const QColor& color);
+
+// "MS Sans Serif" and the other classic Windows faces do not exist here; they map to a sans
+// face with Cyrillic letters that is installed with the program's dependencies.
+VEXO_PLATFORM_EXPORT QString MapFontFamily(const QString& name);
+
+struct VEXO_PLATFORM_EXPORT TPen {
+    TColor Color = clBlack;
+    int Width = 1;
+    // Kept so callers can save and restore it; lines are drawn in pmCopy, and text output
+    // ignores the pen as it does on GDI.
+    TPenMode Mode = pmCopy;
+};
+
+struct VEXO_PLATFORM_EXPORT TBrush {
+    TColor Color = clWhite;
+    TBrushStyle Style = bsSolid;
+};
+
+struct VEXO_PLATFORM_EXPORT TFont {
+    QString Name = QStringLiteral("MS Sans Serif");
+    // Negative: character height in pixels; positive: cell height in pixels.
+    int Height = -11;
+    TColor Color = clWindowText;
+    TFontStyles Style;
+    // Escapement of the text line in tenths of a degree, counter-clockwise.
+    int Orientation = 0;
+
+    // An aliased QFont of this face and pixel height.
+    QFont ToQFont() const;
+    static TFont FromQFont(const QFont& font, TColor color = clWindowText);
+};
+
+class VEXO_PLATFORM_EXPORT TCanvas {
+public:
+    // The canvas draws on `target`, which it does not own; without a target only text
+    // measuring works and drawing does nothing.
+    explicit TCanvas(TBitmap* target = nullptr);
+
+    TBitmap* Bitmap() const { return target_; }
+    void SetBitmap(TBitmap* target) { target_ = target; }
+    // The whole bitmap: (0, 0, Width, Height).
+    TRect ClipRect() const;
+
+    void FillRect(const TRect& rect);
+    // A one-pixel frame inside `rect` in the brush colour.
+    void FrameRect(const TRect& rect);
+    // Outline with the pen inside `rect`, interior with the brush unless it is clear.
+    void Rectangle(const TRect& rect);
+    void MoveTo(int x, int y);
+    // A line from the pen position up to, not including, (x, y).
+    void LineTo(int x, int y);
+    void Ellipse(const TRect& rect);
+    // The wedge of the ellipse in `rect` from the radial line through `start`
+    // counter-clockwise to the one through `end`.
+    void Pie(const TRect& rect, TPoint start, TPoint end);
+
+    // Text with its cell's top-left at (x, y); the cell is filled with the brush unless it
+    // is clear. A font with an Orientation is turned around (x, y).
+    void TextOut(int x, int y, const QString& text);
+    // As TextOut, clipped to `clip`.
+    void TextRect(const TRect& clip, int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    // The pixel's colour as RGB; clNone outside the bitmap.
+    TColor Pixel(int x, int y) const;
+    void SetPixel(int x, int y, TColor color);
+
+    // Block transfer from `source`'s `sourceRect` to `dest` on this canvas with CopyMode and
+    // this canvas's brush as the pattern; the source is stretched (nearest pixel) when the
+    // sizes differ. Both rectangles are clipped to their bitmaps.
+    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
+    // Transfer of a whole bitmap with its top-left at (x, y), in CopyMode.
+    void Draw(int x, int y, const TBitmap& bitmap);
+    // Transfer of a whole bitmap onto `dest`, stretched, in CopyMode.
+    void StretchDraw(const TRect& dest, const TBitmap& bitmap);
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+    std::uint32_t CopyMode = cmSrcCopy;
+
+private:
+    template <typename Paint> void PaintWith(Paint&& paint);
+    void Transfer(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
+
+    TBitmap* target_ = nullptr;
+    TPoint penPos_;
+};
+
+// The bitmap's colours as an RGB32 image (for showing it on a widget).
+VEXO_PLATFORM_EXPORT QImage BitmapToQImage(const TBitmap& bitmap);
+// A 24-bit bitmap of an image's colours (alpha dropped onto black).
+VEXO_PLATFORM_EXPORT TBitmap BitmapFromQImage(const QImage& image);
+// The raw pixel value that represents `rgb` in the bitmap's format (the nearest palette
+// entry for paletted depths).
+VEXO_PLATFORM_EXPORT std::uint32_t RgbToPixelValue(const TBitmap& bitmap, TColor rgb);
+
+} // namespace vexo

@@ -1,0 +1,75 @@
+#pragma once
+// The application object: its title, its main form, running pending events, the standard
+// exception box and the application-wide hint-show event.
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <exception>
+#include <functional>
+
+#include "platform/types.h"
+#include "vexo/platform_gui_export.h"
+
+class QMessageBox;
+
+namespace vexo {
+
+class THintWindow;
+
+// What a hint-show handler may adjust before a hint appears.
+struct THintInfo {
+    QWidget* HintControl = nullptr;
+    QPoint HintPos;       // global top-left of the hint window
+    int HintMaxWidth = 0; // pixels
+    TColor HintColor = clInfoBk;
+    int HideTimeout = 2500; // milliseconds
+};
+
+using TShowHintEvent = std::function<void(QString& HintStr, bool& CanShow, THintInfo& HintInfo)>;
+
+class VEXO_PLATFORM_GUI_EXPORT TApplication : public QObject {
+    Q_OBJECT
+
+public:
+    // The one application object; needs a running QApplication.
+    static TApplication* Instance();
+
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title);
+    // The first form shown with SetMainForm; it is the owner of message boxes.
+    QWidget* MainForm() const { return mainForm_; }
+    void SetMainForm(QWidget* form) { mainForm_ = form; }
+
+    // Lets pending events run (QCoreApplication::processEvents).
+    void ProcessMessages();
+    // The standard exception box: the exception's message with an error sign and OK.
+    void ShowException(const std::exception& e);
+
+    // Raised before any hint is shown, for every control of every window.
+    TShowHintEvent OnShowHint;
+    THintWindow* HintWindow();
+
+    // Test seam: when set, modal message boxes are handed to it instead of being run, and
+    // its result is the box's result.
+    std::function<int(QMessageBox& box)> MessageBoxHook;
+    // Runs a built message box modally (or through MessageBoxHook).
+    int RunMessageBox(QMessageBox& box);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit TApplication(QObject* parent);
+    bool ShowHintFor(QWidget* control, QPoint globalPos);
+
+    QString title_;
+    QWidget* mainForm_ = nullptr;
+    THintWindow* hintWindow_ = nullptr;
+};
+
+inline TApplication* Application() {
+    return TApplication::Instance();
+}
+
+} // namespace vexo

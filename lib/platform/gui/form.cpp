@@ -1,0 +1,120 @@
+#include "platform/gui/form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QScreen>
+
+#include "platform/canvas.h"
+
+namespace vexo {
+
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setMouseTracking(true);
+    SetColor(clBtnFace);
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    borderStyle_ = style;
+    Qt::WindowFlags flags;
+    switch (style) {
+    case bsNone:
+        flags = Qt::Window | Qt::FramelessWindowHint;
+        break;
+    case bsSingle:
+        flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsDialog:
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        break;
+    case bsSizeable:
+        flags = Qt::Window;
+        break;
+    }
+    setWindowFlags(flags);
+    ApplySizeRule();
+}
+
+void TForm::SetColor(TColor color) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(color));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void TForm::ApplySizeRule() {
+    if (borderStyle_ == bsSingle || borderStyle_ == bsDialog)
+        setFixedSize(size());
+    else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+void TForm::SetClientSize(int width, int height) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(width, height);
+    ApplySizeRule();
+}
+
+void TForm::SetHeight(int height) {
+    const int frame = frameGeometry().height() - this->height();
+    SetClientSize(width(), height - frame);
+}
+
+int TForm::ShowModal() {
+    if (loop_)
+        return mrNone;
+    modalResult_ = mrNone;
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    QEventLoop loop;
+    loop_ = &loop;
+    if (modalResult_ == mrNone)
+        loop.exec(QEventLoop::DialogExec);
+    loop_ = nullptr;
+    hide();
+    setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TForm::SetModalResult(int result) {
+    modalResult_ = result;
+    if (loop_ && result != mrNone)
+        loop_->quit();
+}
+
+void TForm::showEvent(QShowEvent* event) {
+    if (!positioned_) {
+        positioned_ = true;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && (position_ == poDesktopCenter || position_ == poScreenCenter)) {
+            const QRect area =
+                position_ == poDesktopCenter ? screen->virtualGeometry() : screen->geometry();
+            move(area.center() - QPoint(Width() / 2, Height() / 2));
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+    if (loop_) {
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+        loop_->quit();
+    }
+    QWidget::closeEvent(event);
+}
+
+void TForm::mouseMoveEvent(QMouseEvent* event) {
+    if (OnMouseMove)
+        OnMouseMove(this, event->modifiers(), event->position().toPoint().x(),
+                    event->position().toPoint().y());
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace vexo

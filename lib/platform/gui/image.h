@@ -1,0 +1,44 @@
+#pragma once
+// A control that shows a picture; with AutoSize it takes the picture's size.
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/canvas.h"
+#include "platform/gui/control.h"
+#include "platform/picture.h"
+
+namespace vexo {
+
+class VEXO_PLATFORM_GUI_EXPORT TImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TImage(QWidget* parent = nullptr);
+
+    TPicture& Picture() { return picture_; }
+    // Call after changing the picture's graphic: resizes (AutoSize) and repaints.
+    void PictureChanged();
+    // A drawing surface on the picture's bitmap; raises EInvalidGraphicOperation when the
+    // picture holds another kind of graphic.
+    TCanvas& Canvas();
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    // Convenience: a bitmap picture made from an image (a compiled-in glyph, for instance).
+    void SetImage(const QImage& image);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    TPicture picture_;
+    TCanvas canvas_;
+    bool autoSize_ = false;
+};
+
+} // namespace vexo

@@ -1,0 +1,54 @@
+#pragma once
+// A text label: caption, horizontal alignment, vertical layout, auto-size, a canvas for text
+// measuring in its font, and click and mouse-move events.
+
+#include <QLabel>
+
+#include "platform/canvas.h"
+#include "platform/gui/control.h"
+
+namespace vexo {
+
+class VEXO_PLATFORM_GUI_EXPORT TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    explicit TLabel(QWidget* parent = nullptr);
+
+    QString Caption() const { return text(); }
+    // With AutoSize the width follows the text: a right-aligned label keeps its right edge,
+    // a centred one its centre, a left-aligned one its left edge.
+    void SetCaption(const QString& caption);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment alignment);
+    void SetLayout(TTextLayout layout);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool autoSize);
+    void SetFontColor(TColor color);
+    void SetFontStyle(TFontStyles style);
+    TFontStyles FontStyle() const;
+    // A canvas in the label's font (for measuring text as the label shows it).
+    TCanvas& Canvas();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseMoveEvent OnMouseMove;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ApplyAlignment();
+    void AdjustBounds();
+
+    TAlignment alignment_ = taLeftJustify;
+    TTextLayout layout_ = tlTop;
+    bool autoSize_ = false;
+    TCanvas canvas_;
+};
+
+} // namespace vexo

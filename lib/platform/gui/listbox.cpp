@@ -1,0 +1,35 @@
+#include "platform/gui/listbox.h"
+
+namespace vexo {
+
+int TListBox::Add(const QString& text) {
+    int at = count();
+    if (sorted_) {
+        // Insert after equal texts, so equal names keep their order of arrival.
+        int lo = 0, hi = count();
+        while (lo < hi) {
+            const int mid = (lo + hi) / 2;
+            if (QString::compare(item(mid)->text(), text, Qt::CaseInsensitive) <= 0)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        at = lo;
+    }
+    insertItem(at, text);
+    return at;
+}
+
+QString TListBox::Item(int index) const {
+    const QListWidgetItem* it = item(index);
+    return it ? it->text() : QString();
+}
+
+QStringList TListBox::Items() const {
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items << item(i)->text();
+    return items;
+}
+
+} // namespace vexo
