@@ -1,0 +1,10 @@
+#include "app/gui/workstate.h"
+
+namespace varnova {
+
+TWorkState& WorkState() {
+    static TWorkState state;
+    return state;
+}
+
+} // namespace varnova
