@@ -64,6 +64,8 @@ void TForm::SetClientSize(int width, int height) {
 void TForm::SetHeight(int height) {
     const int frame = frameGeometry().height() - this->height();
     SetClientSize(width(), height - frame);
+    // The frame is known only once the window is shown; the outer height is met again then.
+    outerHeight_ = isVisible() ? -1 : height;
 }
 
 int TForm::ShowModal() {
@@ -89,6 +91,10 @@ void TForm::SetModalResult(int result) {
 }
 
 void TForm::showEvent(QShowEvent* event) {
+    if (outerHeight_ >= 0) {
+        SetClientSize(width(), outerHeight_ - (frameGeometry().height() - height()));
+        outerHeight_ = -1;
+    }
     if (!positioned_) {
         positioned_ = true;
         const QScreen* screen = QGuiApplication::primaryScreen();

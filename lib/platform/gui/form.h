@@ -67,6 +67,7 @@ private:
     TFormBorderStyle borderStyle_ = bsSizeable;
     TPosition position_ = poDesigned;
     bool positioned_ = false;
+    int outerHeight_ = -1;
     int modalResult_ = mrNone;
     QEventLoop* loop_ = nullptr;
 };
