@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFile>
 
+#include "app/gui/resources.h"
 #include "app/maintexts.h"
 #include "platform/exception.h"
 #include "platform/jpegimage.h"
@@ -40,6 +41,7 @@ QString TAboutForm::HomePage() {
 }
 
 TAboutForm::TAboutForm(QWidget* parent) : TForm(parent) {
+    InitGuiResources();
     AboutForm = this;
     CreateDesignedForm();
     Label2->SetCaption(HomePage());

@@ -4,6 +4,7 @@
 
 #include "app/batchrun.h"
 #include "app/gui/aboutform.h"
+#include "app/gui/resources.h"
 #include "platform/exception.h"
 #include "platform/gui/elidepath.h"
 #include "platform/gui/messagebox.h"
@@ -58,6 +59,7 @@ TImage* MakePicture(QWidget* parent, const char* name, int l, int t, int w, int 
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : TForm(parent) {
+    InitGuiResources();
     Form1 = this;
     CreateDesignedForm();
     TWorkState& state = WorkState();

@@ -250,10 +250,10 @@ QImage BitmapToQImage(const TBitmap& bitmap) {
     return image;
 }
 
-TBitmap BitmapFromQImage(const QImage& image) {
+TBitmap BitmapFromQImage(const QImage& image, TColor background) {
     TBitmap bitmap(image.width(), image.height(), 24);
     QImage flat(image.size(), QImage::Format_RGB32);
-    flat.fill(Qt::black);
+    flat.fill(ToQColor(background));
     {
         QPainter p(&flat);
         p.drawImage(0, 0, image);

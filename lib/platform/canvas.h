@@ -129,8 +129,8 @@ private:
 
 // The bitmap's colours as an RGB32 image (for showing it on a widget).
 VEXO_PLATFORM_EXPORT QImage BitmapToQImage(const TBitmap& bitmap);
-// A 24-bit bitmap of an image's colours (alpha dropped onto black).
-VEXO_PLATFORM_EXPORT TBitmap BitmapFromQImage(const QImage& image);
+// A 24-bit bitmap of an image's colours, transparent parts laid onto `background`.
+VEXO_PLATFORM_EXPORT TBitmap BitmapFromQImage(const QImage& image, TColor background = clBlack);
 // The raw pixel value that represents `rgb` in the bitmap's format (the nearest palette
 // entry for paletted depths).
 VEXO_PLATFORM_EXPORT std::uint32_t RgbToPixelValue(const TBitmap& bitmap, TColor rgb);

@@ -68,6 +68,18 @@ void TForm::SetHeight(int height) {
     outerHeight_ = isVisible() ? -1 : height;
 }
 
+void TForm::SetLeft(int left) {
+    place_ = QPoint(left, placed_ ? place_.y() : y());
+    placed_ = !isVisible();
+    move(place_);
+}
+
+void TForm::SetTop(int top) {
+    place_ = QPoint(placed_ ? place_.x() : x(), top);
+    placed_ = !isVisible();
+    move(place_);
+}
+
 int TForm::ShowModal() {
     if (loop_)
         return mrNone;
@@ -94,6 +106,12 @@ void TForm::showEvent(QShowEvent* event) {
     if (outerHeight_ >= 0) {
         SetClientSize(width(), outerHeight_ - (frameGeometry().height() - height()));
         outerHeight_ = -1;
+    }
+    if (placed_) {
+        // A hidden window's frame may have changed since it was last shown.
+        placed_ = false;
+        positioned_ = true;
+        move(place_);
     }
     if (!positioned_) {
         positioned_ = true;

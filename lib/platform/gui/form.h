@@ -42,8 +42,8 @@ public:
     int Top() const { return y(); }
     int Width() const { return frameGeometry().width(); }
     int Height() const { return frameGeometry().height(); }
-    void SetLeft(int left) { move(left, y()); }
-    void SetTop(int top) { move(x(), top); }
+    void SetLeft(int left);
+    void SetTop(int top);
     void SetHeight(int height);
     void SetClientSize(int width, int height);
 
@@ -68,6 +68,8 @@ private:
     TPosition position_ = poDesigned;
     bool positioned_ = false;
     int outerHeight_ = -1;
+    bool placed_ = false; // Left or Top set while hidden: re-applied when shown
+    QPoint place_;
     int modalResult_ = mrNone;
     QEventLoop* loop_ = nullptr;
 };

@@ -28,7 +28,7 @@ TCanvas& TImage::Canvas() {
 }
 
 void TImage::SetImage(const QImage& image) {
-    picture_.SetGraphic(std::make_unique<TBitmap>(BitmapFromQImage(image)));
+    picture_.SetGraphic(std::make_unique<TBitmap>(BitmapFromQImage(image, clBtnFace)));
     PictureChanged();
 }
 

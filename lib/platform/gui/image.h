@@ -24,7 +24,8 @@ public:
     TCanvas& Canvas();
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
-    // Convenience: a bitmap picture made from an image (a compiled-in glyph, for instance).
+    // Convenience: a bitmap picture made from an image (a compiled-in glyph, for instance);
+    // transparent parts take the button-face colour the control stands on.
     void SetImage(const QImage& image);
 
     TNotifyEvent OnClick;

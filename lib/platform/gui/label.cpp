@@ -50,7 +50,8 @@ void TLabel::SetAutoSize(bool autoSize) {
 void TLabel::AdjustBounds() {
     if (!autoSize_)
         return;
-    const int w = QFontMetrics(font()).horizontalAdvance(text());
+    // One pixel of slack on each side for glyphs that reach past their advance.
+    const int w = QFontMetrics(font()).horizontalAdvance(text()) + 2;
     const QRect g = geometry();
     int left = g.left();
     if (alignment_ == taRightJustify)

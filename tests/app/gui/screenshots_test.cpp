@@ -1,0 +1,50 @@
+// Saves screenshots of the main window (both languages, mid-run) and of the About box under
+// the build folder (<test binary folder>/screenshots), for people to look at.
+#include <QDir>
+#include <QPixmap>
+#include <gtest/gtest.h>
+
+#include "guitestsupport.h"
+
+using namespace varnova;
+using namespace varnova::testing;
+
+namespace {
+
+QString ShotPath(const QString& name) {
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots");
+    QDir().mkpath(dir);
+    return dir + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+using Screenshots = MainWindowTest;
+
+TEST_F(Screenshots, MainWindowInBothLanguagesAndMidRun) {
+    const QPixmap ru = form->grab();
+    EXPECT_EQ(ru.width(), 393);
+    ASSERT_TRUE(ru.save(ShotPath(QStringLiteral("main_ru.png"))));
+
+    WorkState().SourceDir = MakeSourceFolder(6);
+    WorkState().WorkImagePath = MakeWorkImage();
+    WorkState().ResultDir = MakeFolder(QStringLiteral("out"));
+    form->Edit1->SetText(WorkState().SourceDir);
+    form->Edit2->SetText(WorkState().WorkImagePath);
+    form->Edit3->SetText(WorkState().ResultDir);
+    bool saved = false;
+    EveryPass([&] {
+        if (!saved && form->RunActive() && form->ProgressBar1->Progress() == 2) {
+            saved = form->grab().save(ShotPath(QStringLiteral("main_run.png")));
+        }
+    });
+    ClickProcess();
+    EXPECT_TRUE(saved);
+
+    QTest::keyClick(form->ComboBox1, Qt::Key_Down);
+    ASSERT_TRUE(form->grab().save(ShotPath(QStringLiteral("main_en.png"))));
+    about->show();
+    ASSERT_TRUE(about->grab().save(ShotPath(QStringLiteral("about_en.png"))));
+    QTest::keyClick(form->ComboBox1, Qt::Key_Up);
+    ASSERT_TRUE(about->grab().save(ShotPath(QStringLiteral("about_ru.png"))));
+}
