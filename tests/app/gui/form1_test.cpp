@@ -100,13 +100,20 @@ using Language = MainWindowTest;
 
 TEST_F(Language, RoundTripRestoresEveryText) {
     auto texts = [&] {
-        return QStringList{form->Label1->Caption(),       form->Label2->Caption(),
-                           form->Label3->Caption(),       form->Label4->Caption(),
-                           form->Label5->Caption(),       form->ProcessBtn1->Caption(),
-                           form->ProcessBtn2->Caption(),  form->OpenPictureDialog1->Title(),
-                           vexo::Hint(form->Image3),      about->Label7->Caption(),
-                           about->Label4->Caption(),      about->Label3->Caption(),
-                           form->Caption(),               form->ComboBox2->Items().join('|')};
+        return QStringList{form->Label1->Caption(),
+                           form->Label2->Caption(),
+                           form->Label3->Caption(),
+                           form->Label4->Caption(),
+                           form->Label5->Caption(),
+                           form->ProcessBtn1->Caption(),
+                           form->ProcessBtn2->Caption(),
+                           form->OpenPictureDialog1->Title(),
+                           vexo::Hint(form->Image3),
+                           about->Label7->Caption(),
+                           about->Label4->Caption(),
+                           about->Label3->Caption(),
+                           form->Caption(),
+                           form->ComboBox2->Items().join('|')};
     };
     const QStringList russian = texts();
     QTest::keyClick(form->ComboBox1, Qt::Key_Down);
@@ -327,8 +334,7 @@ TEST_F(Paths, ResultFolderNotEmptyIsWarnedAndKept) {
     AnswerFolderDialog(out);
     QTest::mouseClick(form->OpenOutDirBtn, Qt::LeftButton);
     EXPECT_EQ(WorkState().ResultDir, out);
-    EXPECT_EQ(MessageTexts(),
-              QStringList{QStringLiteral("Внимание: папка результатов не пуста")});
+    EXPECT_EQ(MessageTexts(), QStringList{QStringLiteral("Внимание: папка результатов не пуста")});
     EXPECT_EQ(form->BrowseFolder1->Title(), QStringLiteral("Открыть папку результатов"));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Shared set-up (header only: the test folder builds only *_test.cpp files) of the main-window tests: a fresh main window and About box, answered
-// message boxes, and small real bitmaps in temporary folders.
+// Shared set-up (header only: the test folder builds only *_test.cpp files) of the main-window
+// tests: a fresh main window and About box, answered message boxes, and small real bitmaps in
+// temporary folders.
 
 #include <QMessageBox>
 #include <QStringList>
@@ -12,12 +13,12 @@
 
 #include "app/gui/aboutform.h"
 #include "app/gui/form1.h"
-#include <QDir>
-#include <QPushButton>
-#include <QTest>
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/gui/application.h"
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
 
 namespace varnova::testing {
 
@@ -50,15 +51,12 @@ protected:
     QTimer pass;
 };
 
-
-
 inline void MainWindowTest::SetUp() {
     ASSERT_TRUE(tmp.isValid());
     WorkState() = TWorkState{};
     vexo::Application()->SetTitle(QStringLiteral(" Varnova v1.0"));
     vexo::Application()->MessageBoxHook = [this](QMessageBox& box) {
-        messages.push_back({box.text(), box.windowTitle(), box.icon(),
-                            int(box.buttons().size())});
+        messages.push_back({box.text(), box.windowTitle(), box.icon(), int(box.buttons().size())});
         return 1;
     };
     form = std::make_unique<TForm1>();
@@ -114,6 +112,8 @@ inline void MainWindowTest::EveryPass(std::function<void()> step) {
     pass.start();
 }
 
-inline void MainWindowTest::ClickProcess() { QTest::mouseClick(form->ProcessBtn1, Qt::LeftButton); }
+inline void MainWindowTest::ClickProcess() {
+    QTest::mouseClick(form->ProcessBtn1, Qt::LeftButton);
+}
 
 } // namespace varnova::testing

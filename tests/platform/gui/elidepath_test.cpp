@@ -6,7 +6,9 @@ using namespace vexo;
 
 namespace {
 
-int Width(const QString& s) { return TCanvas().TextWidth(s); }
+int Width(const QString& s) {
+    return TCanvas().TextWidth(s);
+}
 
 } // namespace
 
@@ -29,8 +31,9 @@ TEST(ElidePath, LeadingFoldersGiveWayOneByOne) {
 TEST(ElidePath, FileNameIsNeverCut) {
     const QString p = QStringLiteral("/data/pictures/a-very-long-file-name.bmp");
     EXPECT_EQ(ElidePath(p, TCanvas(), 5), QStringLiteral("a-very-long-file-name.bmp"));
-    EXPECT_EQ(ElidePath(p, TCanvas(), Width(QStringLiteral("/.../pictures/a-very-long-file-name.bmp"))),
-              QStringLiteral("/.../pictures/a-very-long-file-name.bmp"));
+    EXPECT_EQ(
+        ElidePath(p, TCanvas(), Width(QStringLiteral("/.../pictures/a-very-long-file-name.bmp"))),
+        QStringLiteral("/.../pictures/a-very-long-file-name.bmp"));
 }
 
 TEST(ElidePath, HiddenFoldersAreCutWhole) {

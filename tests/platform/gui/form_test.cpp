@@ -1,5 +1,6 @@
 #include "platform/gui/form.h"
 
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 
