@@ -56,7 +56,7 @@ TAboutForm::~TAboutForm() {
 void TAboutForm::CreateDesignedForm() {
     setObjectName(QStringLiteral("AboutForm"));
     SetCaption(QStringLiteral(" О программе "));
-    setFont(TFont().ToQFont());
+    setFont(ToQFont(TFont()));
     SetClientSize(374, 213);
     SetBorderStyle(bsDialog);
     OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers m, int x, int y) {

@@ -94,7 +94,7 @@ void TForm1::CreateDesignedForm() {
     setObjectName(QStringLiteral("Form1"));
     SetCaption(QStringLiteral(" Varnova v1.0"));
     // "MS Sans Serif", height -11, maps to an installed sans face with Cyrillic letters.
-    setFont(TFont().ToQFont());
+    setFont(ToQFont(TFont()));
     SetClientSize(393, 323);
     SetBorderStyle(bsSingle);
     SetPosition(poDesktopCenter);

@@ -3,7 +3,9 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
-static void RegisterVarnovaGuiResources() { Q_INIT_RESOURCE(varnova_gui); }
+static void RegisterVarnovaGuiResources() {
+    Q_INIT_RESOURCE(varnova_gui);
+}
 
 namespace varnova {
 

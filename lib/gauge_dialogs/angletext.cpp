@@ -4,10 +4,8 @@ namespace vexo {
 
 void AngleTextInRect(TCanvas& canvas, const QString& text, const TRect& rect, int x, int y,
                      int angle) {
-    const TFont saved = canvas.Font;
-    canvas.Font.Orientation = angle * 10;
-    canvas.TextRect(rect, x, y, text);
-    canvas.Font = saved;
+    // The turned font exists only for this output; the canvas font is not touched.
+    canvas.TextRectRotated(rect, x, y, text, angle * 10);
 }
 
 } // namespace vexo

@@ -270,8 +270,8 @@ void TvexoGauge::DrawText(TCanvas& image, TCanvas& overlay, const TRect& r) cons
     const TRect c = Rect(0, 0, width(), height());
     Blacken(overlay);
     overlay.Brush.Style = bsClear;
-    overlay.Font = TFont::FromQFont(font());
-    overlay.Font.Color = clWhite;
+    AssignQFont(overlay.Font, font());
+    overlay.Font.SetColor(clWhite);
     const TPenMode penMode = overlay.Pen.Mode;
     overlay.Pen.Mode = pmNot;
     const QString s = GaugeText(kind_, caption_, percentDone_, showPercentSymbol_);

@@ -170,33 +170,33 @@ QString MapFontFamily(const QString& name) {
     return name;
 }
 
-QFont TFont::ToQFont() const {
-    QFont f(MapFontFamily(Name));
-    f.setPixelSize(Height < 0 ? -Height : (Height > 0 ? Height : 11));
-    f.setBold(Style.testFlag(fsBold));
-    f.setItalic(Style.testFlag(fsItalic));
-    f.setUnderline(Style.testFlag(fsUnderline));
-    f.setStrikeOut(Style.testFlag(fsStrikeOut));
+QFont ToQFont(const TFont& font) {
+    QFont f(MapFontFamily(font.Name()));
+    const int h = font.Height();
+    f.setPixelSize(h < 0 ? -h : (h > 0 ? h : 11));
+    f.setBold(font.Style().testFlag(fsBold));
+    f.setItalic(font.Style().testFlag(fsItalic));
+    f.setUnderline(font.Style().testFlag(fsUnderline));
+    f.setStrikeOut(font.Style().testFlag(fsStrikeOut));
     // Classic output is aliased; it also keeps inverted (exclusive-or) text crisp.
     f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
 
-TFont TFont::FromQFont(const QFont& font, TColor color) {
-    TFont f;
-    f.Name = font.family();
-    f.Height = font.pixelSize() > 0 ? -font.pixelSize()
-                                    : -int(std::lround(font.pointSizeF() * 96.0 / 72.0));
-    f.Color = color;
-    if (font.bold())
-        f.Style |= fsBold;
-    if (font.italic())
-        f.Style |= fsItalic;
-    if (font.underline())
-        f.Style |= fsUnderline;
-    if (font.strikeOut())
-        f.Style |= fsStrikeOut;
-    return f;
+void AssignQFont(TFont& font, const QFont& qfont) {
+    font.SetName(qfont.family());
+    font.SetHeight(qfont.pixelSize() > 0 ? -qfont.pixelSize()
+                                         : -int(std::lround(qfont.pointSizeF() * 96.0 / 72.0)));
+    TFontStyles style;
+    if (qfont.bold())
+        style |= fsBold;
+    if (qfont.italic())
+        style |= fsItalic;
+    if (qfont.underline())
+        style |= fsUnderline;
+    if (qfont.strikeOut())
+        style |= fsStrikeOut;
+    font.SetStyle(style);
 }
 
 std::uint32_t RgbToPixelValue(const TBitmap& bitmap, TColor rgb) {
@@ -397,30 +397,35 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
+    TextRectRotated(clip, x, y, text, 0);
+}
+
+void TCanvas::TextRectRotated(const TRect& clip, int x, int y, const QString& text,
+                              int escapement) {
     if (text.isEmpty())
         return;
     PaintWith([&](QPainter& p) {
-        const QFont f = Font.ToQFont();
+        const QFont f = ToQFont(Font);
         const QFontMetrics fm(f);
         p.setClipRect(QRect(clip.Left, clip.Top, clip.Width(), clip.Height()));
         p.translate(x, y);
-        if (Font.Orientation != 0)
-            p.rotate(-Font.Orientation / 10.0);
+        if (escapement != 0)
+            p.rotate(-escapement / 10.0);
         if (Brush.Style == bsSolid)
             p.fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
         p.setFont(f);
-        p.setPen(ToQColor(Font.Color));
+        p.setPen(ToQColor(Font.Color()));
         p.drawText(0, fm.ascent(), text);
     });
 }
 
 int TCanvas::TextWidth(const QString& text) const {
-    return QFontMetrics(Font.ToQFont()).horizontalAdvance(text);
+    return QFontMetrics(ToQFont(Font)).horizontalAdvance(text);
 }
 
 // The cell height of the font; like GDI it does not depend on the letters.
 int TCanvas::TextHeight(const QString&) const {
-    return QFontMetrics(Font.ToQFont()).height();
+    return QFontMetrics(ToQFont(Font)).height();
 }
 
 TColor TCanvas::Pixel(int x, int y) const {

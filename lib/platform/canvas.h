@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "platform/bitmap.h"
+#include "platform/font.h"
 #include "platform/types.h"
 
 namespace vexo {
@@ -27,10 +28,6 @@ constexpr std::uint32_t cmWhiteness = 0x00FF0062;
 
 enum TPenMode { pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmXor };
 enum TBrushStyle { bsSolid, bsClear };
-
-enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TFontStyles)
 
 // An RGB colour (red in the low byte) for any TColor: system colours come from the
 // application palette when a GUI application runs, otherwise from the classic defaults.
@@ -55,25 +52,19 @@ struct VEXO_PLATFORM_EXPORT TBrush {
     TBrushStyle Style = bsSolid;
 };
 
-struct VEXO_PLATFORM_EXPORT TFont {
-    QString Name = QStringLiteral("MS Sans Serif");
-    // Negative: character height in pixels; positive: cell height in pixels.
-    int Height = -11;
-    TColor Color = clWindowText;
-    TFontStyles Style;
-    // Escapement of the text line in tenths of a degree, counter-clockwise.
-    int Orientation = 0;
-
-    // An aliased QFont of this face and pixel height.
-    QFont ToQFont() const;
-    static TFont FromQFont(const QFont& font, TColor color = clWindowText);
-};
+// An aliased QFont of the font's face (mapped, see MapFontFamily) and pixel height; a height
+// of 0 means the classic 11 pixels.
+VEXO_PLATFORM_EXPORT QFont ToQFont(const TFont& font);
+// Name, height and style of `font` from a QFont (colour and the rest stay).
+VEXO_PLATFORM_EXPORT void AssignQFont(TFont& font, const QFont& qfont);
 
 class VEXO_PLATFORM_EXPORT TCanvas {
 public:
     // The canvas draws on `target`, which it does not own; without a target only text
     // measuring works and drawing does nothing.
     explicit TCanvas(TBitmap* target = nullptr);
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
 
     TBitmap* Bitmap() const { return target_; }
     void SetBitmap(TBitmap* target) { target_ = target; }
@@ -94,10 +85,13 @@ public:
     void Pie(const TRect& rect, TPoint start, TPoint end);
 
     // Text with its cell's top-left at (x, y); the cell is filled with the brush unless it
-    // is clear. A font with an Orientation is turned around (x, y).
+    // is clear.
     void TextOut(int x, int y, const QString& text);
     // As TextOut, clipped to `clip`.
     void TextRect(const TRect& clip, int x, int y, const QString& text);
+    // As TextRect with the text line turned by `escapement` tenths of a degree
+    // counter-clockwise around (x, y).
+    void TextRectRotated(const TRect& clip, int x, int y, const QString& text, int escapement);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
 

@@ -6,15 +6,15 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/alignment.h"
+#include "platform/notifyevent.h"
 #include "vexo/platform_gui_export.h"
 
 namespace vexo {
 
-using TNotifyEvent = std::function<void(QObject* Sender)>;
 using TMouseMoveEvent =
     std::function<void(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y)>;
 
-enum TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 enum TTextLayout { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 
 // The hint text of a control (kept apart from Qt's tool tip, which the framework's own hint

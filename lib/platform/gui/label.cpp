@@ -77,11 +77,14 @@ void TLabel::SetFontStyle(TFontStyles style) {
 }
 
 TFontStyles TLabel::FontStyle() const {
-    return TFont::FromQFont(font()).Style;
+    TFont f;
+    AssignQFont(f, font());
+    return f.Style();
 }
 
 TCanvas& TLabel::Canvas() {
-    canvas_.Font = TFont::FromQFont(font(), FromQColor(palette().color(QPalette::WindowText)));
+    AssignQFont(canvas_.Font, font());
+    canvas_.Font.SetColor(FromQColor(palette().color(QPalette::WindowText)));
     return canvas_;
 }
 

@@ -120,7 +120,7 @@ TEST(CanvasTransfer, StretchDrawScales) {
 TEST(CanvasText, TextIsDrawnInsideItsCell) {
     TBitmap b(60, 20, 24);
     TCanvas c(&b);
-    c.Font.Color = clWhite;
+    c.Font.SetColor(clWhite);
     c.Brush.Style = bsClear;
     const int w = c.TextWidth(QStringLiteral("Папка"));
     EXPECT_GT(w, 15);
@@ -141,7 +141,7 @@ TEST(CanvasText, TextIsDrawnInsideItsCell) {
 TEST(CanvasText, TextRectClips) {
     TBitmap b(60, 20, 24);
     TCanvas c(&b);
-    c.Font.Color = clWhite;
+    c.Font.SetColor(clWhite);
     c.Brush.Style = bsClear;
     c.TextRect(Rect(0, 0, 5, 20), 2, 2, QStringLiteral("WWWW"));
     for (int y = 0; y < 20; ++y)
@@ -154,8 +154,10 @@ TEST(CanvasFonts, ClassicFacesMapToAnInstalledSansFace) {
     EXPECT_EQ(MapFontFamily(QStringLiteral("MS Sans Serif")), QStringLiteral("Liberation Sans"));
     EXPECT_EQ(MapFontFamily(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
     TFont f;
-    EXPECT_EQ(f.ToQFont().pixelSize(), 11);
-    EXPECT_EQ(f.ToQFont().family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(ToQFont(f).pixelSize(), 11);
+    EXPECT_EQ(ToQFont(f).family(), QStringLiteral("Liberation Sans"));
+    f.SetHeight(-20);
+    EXPECT_EQ(ToQFont(f).pixelSize(), 20);
 }
 
 TEST(CanvasColors, SystemColorsResolveAndPlainColorsPassThrough) {
