@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "platform/pixelconverter.h"
@@ -10,32 +11,57 @@ namespace vexo {
 
 namespace {
 
-// Applies `op` to n bytes, eight at a time while it can: whole words keep the loop cheap
-// even where the compiler does not vectorise. d and s may be the same row.
+// 16 bytes as one value: the compiler maps it onto whatever vector registers the target
+// has, without depending on the auto-vectoriser seeing through the loop.
+using Block = std::uint64_t __attribute__((vector_size(16)));
+
+// Applies `op` to n bytes, a block at a time while it can. d and s may be the same row.
 template <class Op>
 inline void ApplyBytes(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* p, std::size_t n,
                        Op op) {
     std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t dv, sv, pv;
-        std::memcpy(&dv, d + i, 8);
-        std::memcpy(&sv, s + i, 8);
-        std::memcpy(&pv, p + i, 8);
+    for (; i + sizeof(Block) <= n; i += sizeof(Block)) {
+        Block dv, sv, pv;
+        std::memcpy(&dv, d + i, sizeof dv);
+        std::memcpy(&sv, s + i, sizeof sv);
+        std::memcpy(&pv, p + i, sizeof pv);
         dv = op(pv, sv, dv);
-        std::memcpy(d + i, &dv, 8);
+        std::memcpy(d + i, &dv, sizeof dv);
     }
     for (; i < n; ++i)
         d[i] = std::uint8_t(op(std::uint32_t(p[i]), std::uint32_t(s[i]), std::uint32_t(d[i])));
 }
 
-// The truth table as a sum of its minterms; bit P*4 + S*2 + D of `table` is the result.
+// Every element (or the value itself) set to `bits`.
+template <class W> inline W Broadcast(std::uint64_t bits) {
+    if constexpr (std::is_scalar_v<W>)
+        return W(bits);
+    else
+        return W{} + bits;
+}
+
+// c ? a : b, bit by bit.
+template <class W> inline W Select(W c, W a, W b) {
+    return W(b ^ (c & (a ^ b)));
+}
+
+// The truth table as a selection tree over P, S and D; `t[i]` is all ones where bit
+// P*4 + S*2 + D = i of the table is set. Branch-free, so it runs on whole words.
+template <class W> inline W EvalTable(const W (&t)[8], W p, W s, W d) {
+    const W ps1 = Select(s, Select(d, t[7], t[6]), Select(d, t[5], t[4]));
+    const W ps0 = Select(s, Select(d, t[3], t[2]), Select(d, t[1], t[0]));
+    return Select(p, ps1, ps0);
+}
+
+template <class W> inline void TableMasks(unsigned table, W (&t)[8]) {
+    for (unsigned i = 0; i < 8; ++i)
+        t[i] = ((table >> i) & 1u) ? W(~W(0)) : W(0);
+}
+
 template <class W> inline W EvalTable(unsigned table, W p, W s, W d) {
-    W r = 0;
-    for (unsigned m = 0; m < 8; ++m) {
-        if ((table >> m) & 1u)
-            r |= ((m & 4) ? p : W(~p)) & ((m & 2) ? s : W(~s)) & ((m & 1) ? d : W(~d));
-    }
-    return r;
+    W t[8];
+    TableMasks(table, t);
+    return EvalTable(t, p, s, d);
 }
 
 using Kernel = void (*)(std::uint8_t*, const std::uint8_t*, const std::uint8_t*, std::size_t,
@@ -81,7 +107,15 @@ VEXO_ROP_KERNEL(SrcPaint, S | D)
 
 void Generic(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* p, std::size_t n,
              unsigned table) {
-    ApplyBytes(d, s, p, n, [table](auto P, auto S, auto D) { return EvalTable(table, P, S, D); });
+    std::uint64_t t[8];
+    TableMasks(table, t);
+    ApplyBytes(d, s, p, n, [&t](auto P, auto S, auto D) {
+        using W = decltype(D);
+        const W w[8] = {Broadcast<W>(t[0]), Broadcast<W>(t[1]), Broadcast<W>(t[2]),
+                        Broadcast<W>(t[3]), Broadcast<W>(t[4]), Broadcast<W>(t[5]),
+                        Broadcast<W>(t[6]), Broadcast<W>(t[7])};
+        return EvalTable(w, P, S, D);
+    });
 }
 
 Kernel KernelFor(unsigned table) {
