@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "platform/pixelchannel_p.h"
@@ -23,6 +24,77 @@ bool SameColourMasks(const TBitFields& a, const TBitFields& b) {
 
 constexpr std::uint32_t kMemoEmpty = 0xFFFFFFFFu;
 
+using ReducedTable = std::vector<std::uint8_t>;
+
+// The palette index of every reduced colour ((v AND NOT 7) + 4 per channel, keyed by the top
+// five bits of each channel). The squared distance splits into one term per channel, so each
+// palette entry is compared against the whole grid with additions only; scanning the
+// entries in order with a strict comparison keeps the lowest index on ties.
+std::shared_ptr<const ReducedTable> BuildReducedTable(const QVector<std::uint32_t>& palette,
+                                                      int usable) {
+    auto table = std::make_shared<ReducedTable>(32768, std::uint8_t(0));
+    if (usable <= 0)
+        return table;
+    std::vector<std::int32_t> best(32768, 0x7FFFFFFF);
+    std::vector<std::int32_t> index(32768, 0);
+    for (int i = 0; i < usable; ++i) {
+        const std::uint32_t e = palette[i];
+        std::int32_t dr[32], dg[32], db[32];
+        for (int k = 0; k < 32; ++k) {
+            const std::int32_t v = 8 * k + 4;
+            dr[k] = (v - std::int32_t((e >> 16) & 0xFF)) * (v - std::int32_t((e >> 16) & 0xFF));
+            dg[k] = (v - std::int32_t((e >> 8) & 0xFF)) * (v - std::int32_t((e >> 8) & 0xFF));
+            db[k] = (v - std::int32_t(e & 0xFF)) * (v - std::int32_t(e & 0xFF));
+        }
+        for (int rg = 0; rg < 1024; ++rg) {
+            const std::int32_t base = dr[rg >> 5] + dg[rg & 31];
+            std::int32_t* bp = best.data() + rg * 32;
+            std::int32_t* ip = index.data() + rg * 32;
+            for (int b = 0; b < 32; ++b) {
+                const std::int32_t d = base + db[b];
+                const bool nearer = d < bp[b];
+                bp[b] = nearer ? d : bp[b];
+                ip[b] = nearer ? i : ip[b];
+            }
+        }
+    }
+    for (int k = 0; k < 32768; ++k)
+        (*table)[k] = std::uint8_t(index[k]);
+    return table;
+}
+
+// Batch runs convert many sources into targets with the same palette: keep the last few
+// tables. Guarded, since converters may live on several threads.
+std::shared_ptr<const ReducedTable> CachedReducedTable(const QVector<std::uint32_t>& palette,
+                                                       int usable) {
+    struct Entry {
+        QVector<std::uint32_t> Palette;
+        std::shared_ptr<const ReducedTable> Table;
+    };
+    static std::mutex mutex;
+    static std::vector<Entry> entries; // most recent last
+    QVector<std::uint32_t> key(usable);
+    for (int i = 0; i < usable; ++i)
+        key[i] = palette[i] & 0xFFFFFFu;
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].Palette == key) {
+                Entry hit = entries[i];
+                entries.erase(entries.begin() + std::ptrdiff_t(i));
+                entries.push_back(hit);
+                return hit.Table;
+            }
+        }
+    }
+    auto table = BuildReducedTable(key, usable);
+    const std::lock_guard<std::mutex> lock(mutex);
+    if (entries.size() >= 8)
+        entries.erase(entries.begin());
+    entries.push_back(Entry{key, table});
+    return table;
+}
+
 struct ConverterCore {
     using RowFn = void (*)(ConverterCore&, const std::uint8_t*, int, std::uint8_t*);
 
@@ -31,8 +103,7 @@ struct ConverterCore {
     SourceKind sourceKind = skRgb24;
     TargetKind targetKind = tkRgb24;
     bool identity = false;
-    bool reduce = false; // 8-bit target fed from a direct-colour source
-    int usable = 0;      // target palette entries a pixel can address
+    int usable = 0; // target palette entries a pixel can address
     RowFn row = nullptr;
 
     // Paletted source: the target value of every index.
@@ -42,8 +113,9 @@ struct ConverterCore {
     std::array<std::array<std::uint8_t, 256>, 3> widen{};
     // Masked target: the three fields of each 8-bit channel value.
     std::array<std::array<std::uint32_t, 256>, 3> narrow{};
-    // 8-bit target: reduced 5-5-5 colour -> palette index, -1 until searched.
-    std::vector<std::int16_t> reduced;
+    // 8-bit target fed from direct colours: reduced 5-5-5 colour -> palette index, fetched
+    // on first use.
+    std::shared_ptr<const ReducedTable> reduced;
     // 1 and 4-bit targets: direct-mapped memo of nearest searches.
     std::vector<std::uint32_t> memoKey;
     std::vector<std::uint8_t> memoIndex;
@@ -54,20 +126,12 @@ struct ConverterCore {
         return std::uint32_t(NearestPaletteIndex(target.Palette, usable, rgb));
     }
 
-    // The target value of a colour taken from a direct-colour source pixel.
-    std::uint32_t MapDirect(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-        switch (targetKind) {
-        case tkPal8: {
-            const std::uint32_t key = ((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3);
-            std::int16_t& slot = reduced[key];
-            if (slot < 0) {
-                const std::uint32_t rr = (r & ~7u) + 4, gg = (g & ~7u) + 4, bb = (b & ~7u) + 4;
-                slot = std::int16_t(Nearest((rr << 16) | (gg << 8) | bb));
-            }
-            return std::uint32_t(slot);
-        }
-        case tkPal1:
-        case tkPal4: {
+    // The target value of a colour taken from a direct-colour source pixel. For an 8-bit
+    // target the reduced table must be in place (EnsureReduced).
+    template <int TK> std::uint32_t MapDirect(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+        if constexpr (TK == tkPal8) {
+            return (*reduced)[((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3)];
+        } else if constexpr (TK == tkPal1 || TK == tkPal4) {
             const std::uint32_t rgb = (r << 16) | (g << 8) | b;
             const std::uint32_t h = (rgb * 2654435761u) >> 20; // 4096 slots
             if (memoKey[h] != rgb) {
@@ -75,12 +139,16 @@ struct ConverterCore {
                 memoIndex[h] = std::uint8_t(Nearest(rgb));
             }
             return memoIndex[h];
-        }
-        case tkRgb24:
+        } else if constexpr (TK == tkRgb24) {
             return (r << 16) | (g << 8) | b;
-        default:
+        } else {
             return narrow[0][r] | narrow[1][g] | narrow[2][b];
         }
+    }
+
+    void EnsureReduced() {
+        if (!reduced)
+            reduced = CachedReducedTable(target.Palette, usable);
     }
 
     // The target value of a colour taken from a palette: no channel reduction.
@@ -109,22 +177,24 @@ template <int SK> inline std::uint32_t ReadIndex(const std::uint8_t* src, int x)
         return src[x];
 }
 
-template <int SK> inline std::uint32_t Fetch(ConverterCore& c, const std::uint8_t* src, int x) {
+template <int SK, int TK>
+inline std::uint32_t Fetch(ConverterCore& c, const std::uint8_t* src, int x) {
     if constexpr (SK == skPal1 || SK == skPal4 || SK == skPal8) {
         return c.indexValue[ReadIndex<SK>(src, x)];
     } else if constexpr (SK == skRgb24) {
         const std::uint8_t* p = src + 3 * x;
-        return c.MapDirect(p[2], p[1], p[0]);
+        return c.template MapDirect<TK>(p[2], p[1], p[0]);
     } else if constexpr (SK == skRgb32) {
         const std::uint8_t* p = src + 4 * x;
-        return c.MapDirect(p[2], p[1], p[0]);
+        return c.template MapDirect<TK>(p[2], p[1], p[0]);
     } else {
         std::uint32_t raw;
         if constexpr (SK == skMasked16)
             raw = std::uint32_t(src[2 * x]) | (std::uint32_t(src[2 * x + 1]) << 8);
         else
             std::memcpy(&raw, src + 4 * x, 4);
-        return c.MapDirect(c.WidenField(0, raw), c.WidenField(1, raw), c.WidenField(2, raw));
+        return c.template MapDirect<TK>(c.WidenField(0, raw), c.WidenField(1, raw),
+                                        c.WidenField(2, raw));
     }
 }
 
@@ -135,19 +205,21 @@ void ConvertRowT(ConverterCore& c, const std::uint8_t* src, int count, std::uint
             std::uint32_t byte = 0;
             const int n = count - x < 8 ? count - x : 8;
             for (int i = 0; i < n; ++i)
-                byte |= (Fetch<SK>(c, src, x + i) & 1u) << (7 - i);
+                byte |= (Fetch<SK, TK>(c, src, x + i) & 1u) << (7 - i);
             dst[x >> 3] = std::uint8_t(byte);
         }
     } else if constexpr (TK == tkPal4) {
         for (int x = 0; x < count; x += 2) {
-            std::uint32_t byte = (Fetch<SK>(c, src, x) & 0xFu) << 4;
+            std::uint32_t byte = (Fetch<SK, TK>(c, src, x) & 0xFu) << 4;
             if (x + 1 < count)
-                byte |= Fetch<SK>(c, src, x + 1) & 0xFu;
+                byte |= Fetch<SK, TK>(c, src, x + 1) & 0xFu;
             dst[x >> 1] = std::uint8_t(byte);
         }
     } else if constexpr (TK == tkPal8) {
+        if constexpr (SK == skRgb24 || SK == skRgb32 || SK == skMasked16 || SK == skMasked32)
+            c.EnsureReduced();
         for (int x = 0; x < count; ++x)
-            dst[x] = std::uint8_t(Fetch<SK>(c, src, x));
+            dst[x] = std::uint8_t(Fetch<SK, TK>(c, src, x));
     } else if constexpr (TK == tkRgb24) {
         if constexpr (SK == skRgb32) {
             for (int x = 0; x < count; ++x) {
@@ -157,7 +229,7 @@ void ConvertRowT(ConverterCore& c, const std::uint8_t* src, int count, std::uint
             }
         } else {
             for (int x = 0; x < count; ++x) {
-                const std::uint32_t v = Fetch<SK>(c, src, x);
+                const std::uint32_t v = Fetch<SK, TK>(c, src, x);
                 dst[3 * x] = std::uint8_t(v);
                 dst[3 * x + 1] = std::uint8_t(v >> 8);
                 dst[3 * x + 2] = std::uint8_t(v >> 16);
@@ -165,13 +237,13 @@ void ConvertRowT(ConverterCore& c, const std::uint8_t* src, int count, std::uint
         }
     } else if constexpr (TK == tkMasked16) {
         for (int x = 0; x < count; ++x) {
-            const std::uint32_t v = Fetch<SK>(c, src, x);
+            const std::uint32_t v = Fetch<SK, TK>(c, src, x);
             dst[2 * x] = std::uint8_t(v);
             dst[2 * x + 1] = std::uint8_t(v >> 8);
         }
     } else {
         for (int x = 0; x < count; ++x) {
-            const std::uint32_t v = Fetch<SK>(c, src, x);
+            const std::uint32_t v = Fetch<SK, TK>(c, src, x);
             std::memcpy(dst + 4 * x, &v, 4);
         }
     }
@@ -278,9 +350,6 @@ ConverterCore::ConverterCore(const TPixelFormat& src, const TPixelFormat& dst)
     identity = !src.IsPaletted() && src.BitCount == dst.BitCount &&
                (src.BitCount == 24 || SameColourMasks(src.EffectiveMasks(), dst.EffectiveMasks()));
 
-    reduce = targetKind == tkPal8 && !src.IsPaletted();
-    if (reduce)
-        reduced.assign(32768, -1);
     if ((targetKind == tkPal1 || targetKind == tkPal4) && !src.IsPaletted()) {
         memoKey.assign(4096, kMemoEmpty);
         memoIndex.assign(4096, 0);
@@ -333,7 +402,19 @@ std::uint32_t TPixelConverter::ConvertColor(std::uint32_t rgb) {
     rgb &= 0xFFFFFFu;
     if (d_->source.IsPaletted())
         return d_->MapExact(rgb);
-    return d_->MapDirect(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    const std::uint32_t r = rgb >> 16, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    switch (d_->targetKind) {
+    case tkPal1:
+    case tkPal4:
+        return d_->MapDirect<tkPal1>(r, g, b);
+    case tkPal8:
+        d_->EnsureReduced();
+        return d_->MapDirect<tkPal8>(r, g, b);
+    case tkRgb24:
+        return d_->MapDirect<tkRgb24>(r, g, b);
+    default:
+        return d_->MapDirect<tkMasked32>(r, g, b);
+    }
 }
 
 } // namespace vexo

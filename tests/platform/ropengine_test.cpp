@@ -41,15 +41,19 @@ std::uint32_t RandomColour(std::mt19937& rng) {
     return rng() & 0xFFFFFFu;
 }
 
-// Random palette (with a duplicated entry for ties), random bytes everywhere, padding included.
-TBitmap MakeBitmap(const Format& f, int width, int height, std::mt19937& rng) {
+// A random palette (with a duplicated entry for ties), random bytes everywhere, padding
+// included.
+TBitmap MakeBitmap(const Format& f, int width, int height, std::mt19937& rng,
+                   unsigned paletteSeed = 0) {
     TBitmap b(width, height, f.Bits);
     if (!f.Masks.IsDefault())
         b.SetBitFields(f.Masks);
     if (f.Bits <= 8) {
+        // One random palette per depth: the engine keeps search tables per palette.
+        std::mt19937 paletteRng(unsigned(f.Bits) + 100 * paletteSeed);
         QVector<std::uint32_t> palette(1 << f.Bits);
         for (auto& e : palette)
-            e = RandomColour(rng);
+            e = RandomColour(paletteRng);
         palette[palette.size() - 1] = palette[0];
         if (f.Bits == 8)
             palette.resize(200); // short palette: higher indices read as black
@@ -185,7 +189,7 @@ TEST_P(RopModeTest, MatchesPerPixelTruthTable) {
     const int sizes[3][2] = {{29, 7}, {17, 4}, {41, 11}};
     for (const auto& size : sizes) {
         const TBitmap dst0 = MakeBitmap(kFormats[dstIndex], 29, 7, rng);
-        const TBitmap src = MakeBitmap(kFormats[srcIndex], size[0], size[1], rng);
+        const TBitmap src = MakeBitmap(kFormats[srcIndex], size[0], size[1], rng, 1);
         TBitmap dst = dst0;
         RopBlt(dst, src, dst.Width(), dst.Height(), rop);
         const TBitmap expected = RefBlt(dst0, src, rop);
