@@ -340,6 +340,15 @@ TEST(RopEngineConversion, TiesGoToTheLowestIndex) {
     EXPECT_EQ(2u, dst.PixelValue(0, 0));
 }
 
+TEST(RopEngineConversion, TiesAfterTheReductionGoToTheLowestIndex) {
+    // Black reduces to (4,4,4): as far from grey 8 as from black.
+    TBitmap dst(1, 1, 8);
+    dst.SetPalette({0x080808, 0x000000});
+    dst.SetPixelValue(0, 0, 1);
+    RopBlt(dst, TBitmap(1, 1, 24), 1, 1, 0x00CC0020);
+    EXPECT_EQ(0u, dst.PixelValue(0, 0));
+}
+
 TEST(RopEngineGeometry, SameBitmapAsSourceAndDestination) {
     std::mt19937 rng(7);
     for (int f = 0; f < kFormatCount; ++f) {
