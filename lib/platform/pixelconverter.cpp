@@ -5,6 +5,7 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/exception.h"
 #include "platform/pixelchannel_p.h"
 
 namespace vexo {
@@ -320,8 +321,17 @@ TargetKind TargetKindOf(const TPixelFormat& f) {
     }
 }
 
+bool ValidDepth(int bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24 ||
+           bitCount == 32;
+}
+
 ConverterCore::ConverterCore(const TPixelFormat& src, const TPixelFormat& dst)
     : source(src), target(dst) {
+    for (int bits : {src.BitCount, dst.BitCount})
+        if (!ValidDepth(bits))
+            throw EInvalidGraphic(
+                QStringLiteral("Unsupported pixel format: %1 bits per pixel").arg(bits));
     sourceKind = SourceKindOf(src);
     targetKind = TargetKindOf(dst);
     usable = dst.UsablePaletteSize();

@@ -19,6 +19,7 @@ namespace vexo {
 
 class VEXO_PLATFORM_EXPORT TPixelConverter {
 public:
+    // Raises EInvalidGraphic for a depth other than 1, 4, 8, 16, 24 or 32.
     TPixelConverter(const TPixelFormat& source, const TPixelFormat& target);
     ~TPixelConverter();
     TPixelConverter(TPixelConverter&&) noexcept;

@@ -31,6 +31,7 @@ constexpr bool RopUsesSource(std::uint32_t rop) {
 class VEXO_PLATFORM_EXPORT TRopRowCombiner {
 public:
     // `brush` is an RGB colour (red in the low byte); system colours are not resolved here.
+    // Raises EInvalidGraphic for a depth other than 1, 4, 8, 16, 24 or 32.
     TRopRowCombiner(const TPixelFormat& target, const TPixelFormat& source, std::uint32_t rop,
                     TColor brush = clWhite);
     ~TRopRowCombiner();

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "app/ropmodes.h"
+#include "platform/exception.h"
 #include "platform/pixelconverter.h"
 
 using namespace vexo;
@@ -465,6 +466,12 @@ TEST(PixelConverter, PartialLastByteHasZeroLowBits) {
     toMono.ConvertRow(white, 3, out);
     EXPECT_EQ(0xE0, out[0]);
     EXPECT_EQ(0xAA, out[1]); // nothing beyond ceil(3 bits / 8) bytes
+}
+
+TEST(PixelConverter, UnsupportedDepthIsRefused) {
+    EXPECT_THROW(TPixelConverter(TPixelFormat{2, {}, {}}, TPixelFormat::Rgb24()), EInvalidGraphic);
+    EXPECT_THROW(TRopRowCombiner(TPixelFormat{0, {}, {}}, TPixelFormat::Rgb24(), 0x00CC0020),
+                 EInvalidGraphic);
 }
 
 TEST(PixelFormat, NearestPaletteIndexOnEmptyAndShortPalettes) {
