@@ -7,7 +7,6 @@
 #include <cstring>
 #include <random>
 #include <string>
-#include <tuple>
 
 #include "app/ropmodes.h"
 #include "platform/exception.h"
@@ -180,84 +179,90 @@ std::string Alnum(const char* text) {
 
 // ---- The fifteen modes, every destination and source format, three source extents ----------
 
-class RopModeTest : public testing::TestWithParam<std::tuple<int, int, int>> {};
+// One case per mode, each over every destination format fed from every source format.
+class RopModeTest : public testing::TestWithParam<int> {};
 
-TEST_P(RopModeTest, MatchesPerPixelTruthTable) {
-    const auto [dstIndex, srcIndex, mode] = GetParam();
+TEST_P(RopModeTest, MatchesPerPixelTruthTableForEveryFormatPair) {
+    const int mode = GetParam();
     const std::uint32_t rop = varnova::RopCodes[mode];
-    std::mt19937 rng(unsigned(dstIndex * 1000 + srcIndex * 100 + mode));
+    std::mt19937 rng{unsigned(mode)};
     // Same size, smaller (fewer columns and rows), larger (only its top-left part counts).
     const int sizes[3][2] = {{29, 7}, {17, 4}, {41, 11}};
-    for (const auto& size : sizes) {
-        const TBitmap dst0 = MakeBitmap(kFormats[dstIndex], 29, 7, rng);
-        const TBitmap src = MakeBitmap(kFormats[srcIndex], size[0], size[1], rng, 1);
-        TBitmap dst = dst0;
-        RopBlt(dst, src, dst.Width(), dst.Height(), rop);
-        const TBitmap expected = RefBlt(dst0, src, rop);
-        EXPECT_EQ(expected.Pixels(), dst.Pixels())
-            << "source " << size[0] << "x" << size[1] << ": " << FirstDifference(expected, dst);
+    for (const Format& to : kFormats) {
+        for (const Format& from : kFormats) {
+            for (const auto& size : sizes) {
+                const TBitmap dst0 = MakeBitmap(to, 29, 7, rng);
+                const TBitmap src = MakeBitmap(from, size[0], size[1], rng, 1);
+                TBitmap dst = dst0;
+                RopBlt(dst, src, dst.Width(), dst.Height(), rop);
+                const TBitmap expected = RefBlt(dst0, src, rop);
+                EXPECT_EQ(expected.Pixels(), dst.Pixels())
+                    << to.Name << " from " << from.Name << " " << size[0] << "x" << size[1] << ": "
+                    << FirstDifference(expected, dst);
+            }
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFormats, RopModeTest,
-                         testing::Combine(testing::Range(0, kFormatCount),
-                                          testing::Range(0, kFormatCount),
-                                          testing::Range(0, varnova::ModeCount)),
-                         [](const testing::TestParamInfo<std::tuple<int, int, int>>& info) {
-                             return std::string(kFormats[std::get<0>(info.param)].Name) + "_from_" +
-                                    kFormats[std::get<1>(info.param)].Name + "_" +
-                                    Alnum(varnova::ModeNames[std::get<2>(info.param)]);
+INSTANTIATE_TEST_SUITE_P(ProgramModes, RopModeTest, testing::Range(0, varnova::ModeCount),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return Alnum(varnova::ModeNames[info.param]);
                          });
 
 // ---- Other codes through the generic path, with a coloured brush ----------------------------
 
-class RopGenericCodeTest : public testing::TestWithParam<std::tuple<int, std::uint32_t>> {};
+class RopGenericCodeTest : public testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(RopGenericCodeTest, MatchesPerPixelTruthTable) {
-    const auto [dstIndex, rop] = GetParam();
-    std::mt19937 rng(rop ^ unsigned(dstIndex));
-    for (int srcIndex : {2, 6, 7}) {
-        const TBitmap dst0 = MakeBitmap(kFormats[dstIndex], 37, 5, rng);
-        const TBitmap src = MakeBitmap(kFormats[srcIndex], 30, 6, rng);
-        const TColor brush = RGB(0x9C, 0x35, 0xE1);
-        TBitmap dst = dst0;
-        RopBlt(dst, src, 37, 5, rop, brush);
-        const TBitmap expected = RefBlt(dst0, src, rop, brush);
-        EXPECT_EQ(expected.Pixels(), dst.Pixels())
-            << kFormats[srcIndex].Name << ": " << FirstDifference(expected, dst);
+    const std::uint32_t rop = GetParam();
+    std::mt19937 rng(rop);
+    const TColor brush = RGB(0x9C, 0x35, 0xE1);
+    for (const Format& to : kFormats) {
+        for (int srcIndex : {2, 6, 7}) {
+            const TBitmap dst0 = MakeBitmap(to, 37, 5, rng);
+            const TBitmap src = MakeBitmap(kFormats[srcIndex], 30, 6, rng, 1);
+            TBitmap dst = dst0;
+            RopBlt(dst, src, 37, 5, rop, brush);
+            const TBitmap expected = RefBlt(dst0, src, rop, brush);
+            EXPECT_EQ(expected.Pixels(), dst.Pixels())
+                << to.Name << " from " << kFormats[srcIndex].Name << ": "
+                << FirstDifference(expected, dst);
+        }
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(OtherCodes, RopGenericCodeTest,
-                         testing::Combine(testing::Range(0, kFormatCount),
-                                          testing::Values(0x00AA0029u, 0x00B8074Au, 0x00E20746u,
-                                                          0x00960000u, 0x00690000u, 0x00010000u,
-                                                          0x00FE0000u, 0x001B0000u, 0x00E40000u)),
-                         [](const testing::TestParamInfo<std::tuple<int, std::uint32_t>>& info) {
+                         testing::Values(0x00AA0029u, 0x00B8074Au, 0x00E20746u, 0x00960000u,
+                                         0x00690000u, 0x00010000u, 0x00FE0000u, 0x001B0000u,
+                                         0x00E40000u),
+                         [](const testing::TestParamInfo<std::uint32_t>& info) {
                              char code[16];
-                             std::snprintf(code, sizeof code, "%08X",
-                                           unsigned(std::get<1>(info.param)));
-                             return std::string(kFormats[std::get<0>(info.param)].Name) + "_" +
-                                    code;
+                             std::snprintf(code, sizeof code, "%08X", unsigned(info.param));
+                             return std::string(code);
                          });
 
-// Program modes with a coloured brush: P then differs from all ones in every format.
-class RopBrushTest : public testing::TestWithParam<std::tuple<int, int>> {};
+// Program modes that read P, with a coloured brush: P then differs from all ones.
+class RopBrushTest : public testing::TestWithParam<int> {};
 
 TEST_P(RopBrushTest, PatternIsTheBrushInTheDestinationFormat) {
-    const auto [dstIndex, mode] = GetParam();
-    std::mt19937 rng(unsigned(dstIndex * 31 + mode));
-    const TBitmap dst0 = MakeBitmap(kFormats[dstIndex], 23, 3, rng);
-    const TBitmap src = MakeBitmap(kFormats[6], 23, 3, rng);
-    TBitmap dst = dst0;
-    RopBlt(dst, src, 23, 3, varnova::RopCodes[mode], RGB(0x40, 0xC0, 0x11));
-    const TBitmap expected = RefBlt(dst0, src, varnova::RopCodes[mode], RGB(0x40, 0xC0, 0x11));
-    EXPECT_EQ(expected.Pixels(), dst.Pixels()) << FirstDifference(expected, dst);
+    const int mode = GetParam();
+    const TColor brush = RGB(0x40, 0xC0, 0x11);
+    std::mt19937 rng{unsigned(mode)};
+    for (const Format& to : kFormats) {
+        const TBitmap dst0 = MakeBitmap(to, 23, 3, rng);
+        const TBitmap src = MakeBitmap(kFormats[6], 23, 3, rng);
+        TBitmap dst = dst0;
+        RopBlt(dst, src, 23, 3, varnova::RopCodes[mode], brush);
+        const TBitmap expected = RefBlt(dst0, src, varnova::RopCodes[mode], brush);
+        EXPECT_EQ(expected.Pixels(), dst.Pixels())
+            << to.Name << ": " << FirstDifference(expected, dst);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(PatternModes, RopBrushTest,
-                         testing::Combine(testing::Range(0, kFormatCount),
-                                          testing::Values(2, 6, 7, 8)));
+INSTANTIATE_TEST_SUITE_P(PatternModes, RopBrushTest, testing::Values(2, 6, 7, 8),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return Alnum(varnova::ModeNames[info.param]);
+                         });
 
 // ---- Named behaviours ----------------------------------------------------------------------
 
