@@ -19,7 +19,7 @@ private:
     QByteArray utf8_;
 };
 
-#define VEXO_DECLARE_EXCEPTION(Name, Base)                                                          \
+#define VEXO_DECLARE_EXCEPTION(Name, Base)                                                         \
     class VEXO_PLATFORM_EXPORT Name : public Base {                                                \
     public:                                                                                        \
         using Base::Base;                                                                          \

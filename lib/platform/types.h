@@ -54,9 +54,15 @@ constexpr TColor cl3DLight = clSystemColor | 22;
 constexpr TColor clInfoText = clSystemColor | 23;
 constexpr TColor clInfoBk = clSystemColor | 24;
 
-constexpr std::uint8_t GetRValue(TColor c) { return c & 0xFF; }
-constexpr std::uint8_t GetGValue(TColor c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t GetBValue(TColor c) { return (c >> 16) & 0xFF; }
+constexpr std::uint8_t GetRValue(TColor c) {
+    return c & 0xFF;
+}
+constexpr std::uint8_t GetGValue(TColor c) {
+    return (c >> 8) & 0xFF;
+}
+constexpr std::uint8_t GetBValue(TColor c) {
+    return (c >> 16) & 0xFF;
+}
 constexpr TColor RGB(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }

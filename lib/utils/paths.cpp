@@ -31,9 +31,13 @@ QString ExtractFileNameOnly(const QString& path) {
     return dot < 0 ? name : name.left(dot);
 }
 
-QString DefaultName() { return ExtractFileNameOnly(ExecutablePath()); }
+QString DefaultName() {
+    return ExtractFileNameOnly(ExecutablePath());
+}
 
-QString DefaultIniName() { return GetRunDir() + DefaultName() + QStringLiteral(".ini"); }
+QString DefaultIniName() {
+    return GetRunDir() + DefaultName() + QStringLiteral(".ini");
+}
 
 QString NormalDir(const QString& folder) {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))

@@ -10,7 +10,9 @@ TestDir::TestDir() {
         throw std::runtime_error("cannot create a temporary folder");
 }
 
-QString TestDir::Path() const { return dir_.path() + QLatin1Char('/'); }
+QString TestDir::Path() const {
+    return dir_.path() + QLatin1Char('/');
+}
 
 QString TestDir::File(const QString& relative) const {
     const QString path = Path() + relative;
