@@ -2,6 +2,7 @@
 
 #include "platform/bmpcodec.h"
 #include "platform/exception.h"
+#include "platform/pixelchannel_p.h"
 
 namespace vexo {
 
@@ -19,28 +20,6 @@ bool ValidDepth(int bitCount) {
     default:
         return false;
     }
-}
-
-// Expands a masked channel to 8 bits by replicating its top bits.
-std::uint32_t ExpandChannel(std::uint32_t value, std::uint32_t mask) {
-    if (mask == 0)
-        return 0;
-    int shift = 0;
-    while (((mask >> shift) & 1u) == 0)
-        ++shift;
-    int width = 0;
-    while (shift + width < 32 && ((mask >> (shift + width)) & 1u) != 0)
-        ++width;
-    std::uint32_t v = (value & mask) >> shift;
-    if (width >= 8)
-        return v >> (width - 8);
-    std::uint32_t out = 0;
-    int filled = 0;
-    while (filled < 8) {
-        out = (out << width) | v;
-        filled += width;
-    }
-    return out >> (filled - 8);
 }
 
 } // namespace
@@ -148,8 +127,9 @@ std::uint32_t TBitmap::PixelRgb(int x, int y) const {
     if (bitCount_ == 24)
         return v & 0xFFFFFFu;
     const TBitFields f = EffectiveBitFields();
-    return (ExpandChannel(v, f.Red) << 16) | (ExpandChannel(v, f.Green) << 8) |
-           ExpandChannel(v, f.Blue);
+    using namespace pixelchannel;
+    return (Expand(Channel::Of(f.Red), v) << 16) | (Expand(Channel::Of(f.Green), v) << 8) |
+           Expand(Channel::Of(f.Blue), v);
 }
 
 void TBitmap::LoadFromBytes(const QByteArray& data) {

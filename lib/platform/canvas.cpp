@@ -10,6 +10,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "platform/pixelformat.h"
 #include "platform/ropengine.h"
 
 namespace vexo {
@@ -65,19 +66,6 @@ QPalette::ColorRole RoleOf(unsigned index, QPalette::ColorGroup& group) {
     default: // scroll bar, borders, button face
         return QPalette::Button;
     }
-}
-
-std::uint32_t PackChannel(std::uint32_t value8, std::uint32_t mask) {
-    if (mask == 0)
-        return 0;
-    int shift = 0;
-    while (((mask >> shift) & 1u) == 0)
-        ++shift;
-    int width = 0;
-    while (shift + width < 32 && ((mask >> (shift + width)) & 1u) != 0)
-        ++width;
-    const std::uint32_t v = width >= 8 ? value8 << (width - 8) : value8 >> (8 - width);
-    return (v << shift) & mask;
 }
 
 bool DirectlyPaintable(const TBitmap& b) {
@@ -200,36 +188,10 @@ void AssignQFont(TFont& font, const QFont& qfont) {
 }
 
 std::uint32_t RgbToPixelValue(const TBitmap& bitmap, TColor rgb) {
-    const std::uint32_t r = GetRValue(rgb), g = GetGValue(rgb), b = GetBValue(rgb);
-    switch (bitmap.BitCount()) {
-    case 24:
-        return b | (g << 8) | (r << 16);
-    case 16:
-    case 32: {
-        if (bitmap.BitCount() == 32 && bitmap.BitFields().IsDefault())
-            // QPainter writes an opaque spare byte; plain fills do the same for consistency.
-            return 0xFF000000u | (r << 16) | (g << 8) | b;
-        const TBitFields f = bitmap.EffectiveBitFields();
-        return PackChannel(r, f.Red) | PackChannel(g, f.Green) | PackChannel(b, f.Blue);
-    }
-    default: {
-        const auto& pal = bitmap.Palette();
-        std::uint32_t best = 0;
-        long bestDistance = -1;
-        const int n = std::min<int>(int(pal.size()), 1 << bitmap.BitCount());
-        for (int i = 0; i < n; ++i) {
-            const long dr = long((pal[i] >> 16) & 0xFF) - long(r);
-            const long dg = long((pal[i] >> 8) & 0xFF) - long(g);
-            const long db = long(pal[i] & 0xFF) - long(b);
-            const long d = dr * dr + dg * dg + db * db;
-            if (bestDistance < 0 || d < bestDistance) {
-                bestDistance = d;
-                best = std::uint32_t(i);
-            }
-        }
-        return best;
-    }
-    }
+    if (bitmap.BitCount() == 32 && bitmap.BitFields().IsDefault())
+        // QPainter writes an opaque spare byte; plain fills do the same for consistency.
+        return 0xFF000000u | ColorToRgb(rgb);
+    return PixelValueOf(TPixelFormat::Of(bitmap), ColorToRgb(rgb));
 }
 
 QImage BitmapToQImage(const TBitmap& bitmap) {
