@@ -18,7 +18,7 @@ struct Grid {
     std::uint32_t At(int x, int y) const { return values[std::size_t(y) * width + x]; }
 };
 
-struct Spec {
+struct Recipe {
     int headerSize = 40;
     std::int32_t width = 0;
     std::int32_t height = 0; // negative: top-down
@@ -37,7 +37,7 @@ inline void Put(QByteArray& b, std::size_t at, std::uint32_t v, int bytes) {
         b[qsizetype(at + std::size_t(i))] = char((v >> (8 * i)) & 0xFF);
 }
 
-inline QByteArray Build(const Spec& s) {
+inline QByteArray Build(const Recipe& s) {
     const bool core = s.headerSize == 12;
     const bool masksAfter = s.headerSize == 40 && !s.masks.empty();
     const std::size_t entry = core ? 3 : 4;

@@ -11,7 +11,7 @@ using namespace vexo;
 using bmptest::Build;
 using bmptest::Grid;
 using bmptest::Pack;
-using bmptest::Spec;
+using bmptest::Recipe;
 
 namespace {
 
@@ -49,9 +49,9 @@ QVector<std::uint32_t> ToQVector(const std::vector<std::uint32_t>& v) {
 }
 
 // The file WriteBmp must produce for these pixels: 40-byte header (masks after it), bottom-up.
-Spec Canonical(const Grid& g, int bitCount, std::vector<std::uint32_t> palette,
-               std::vector<std::uint32_t> masks = {}) {
-    Spec s;
+Recipe Canonical(const Grid& g, int bitCount, std::vector<std::uint32_t> palette,
+                 std::vector<std::uint32_t> masks = {}) {
+    Recipe s;
     s.width = g.width;
     s.height = g.height;
     s.bitCount = bitCount;
@@ -81,7 +81,7 @@ TEST_P(UncompressedDepth, ReadsPixelsAndPaletteAndWritesTheCanonicalFile) {
     std::vector<std::uint32_t> palette;
     if (c.bitCount <= 8)
         palette = bmptest::RandomPalette(1 << c.bitCount, std::uint64_t(c.bitCount));
-    Spec s;
+    Recipe s;
     s.width = c.width;
     s.height = c.topDown ? -height : height;
     s.bitCount = c.bitCount;
@@ -126,7 +126,7 @@ TEST(BmpRead, EmptyPicturesRoundTrip) {
 
 TEST(BmpRead, PaddingBytesAreNotKept) {
     // A 1-pixel 24-bit row has one padding byte; garbage there must not reach the bitmap.
-    Spec s;
+    Recipe s;
     s.width = 1;
     s.height = 1;
     s.pixels = Bytes({0x11, 0x22, 0x33, 0xEE});
@@ -139,7 +139,7 @@ TEST(BmpRead, PaddingBytesAreNotKept) {
 
 TEST(BmpBitFields, Rgb565AfterInfoHeaderRoundTrips) {
     const Grid g{3, 2, {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0000, 0x8410}};
-    const Spec s = Canonical(g, 16, {}, {0xF800, 0x07E0, 0x001F});
+    const Recipe s = Canonical(g, 16, {}, {0xF800, 0x07E0, 0x001F});
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitFields(), (TBitFields{0xF800, 0x07E0, 0x001F, 0}));
     EXPECT_EQ(b.PixelRgb(0, 0), 0xFF0000u);
@@ -151,7 +151,7 @@ TEST(BmpBitFields, Rgb565AfterInfoHeaderRoundTrips) {
 
 TEST(BmpBitFields, Rgb555AsBitFieldsStaysBitFields) {
     const Grid g{2, 2, {0x7C00, 0x03E0, 0x001F, 0x8000}};
-    const Spec s = Canonical(g, 16, {}, {0x7C00, 0x03E0, 0x001F});
+    const Recipe s = Canonical(g, 16, {}, {0x7C00, 0x03E0, 0x001F});
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_FALSE(b.BitFields().IsDefault());
     EXPECT_EQ(WriteBmp(b), Build(s));
@@ -159,7 +159,7 @@ TEST(BmpBitFields, Rgb555AsBitFieldsStaysBitFields) {
 
 TEST(BmpBitFields, MasksInsideV2HeaderAreRead) {
     const Grid g{2, 1, {0xF800, 0x001F}};
-    Spec s = Canonical(g, 16, {}, {0xF800, 0x07E0, 0x001F});
+    Recipe s = Canonical(g, 16, {}, {0xF800, 0x07E0, 0x001F});
     s.headerSize = 52;
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitFields(), (TBitFields{0xF800, 0x07E0, 0x001F, 0}));
@@ -170,7 +170,7 @@ TEST(BmpBitFields, MasksInsideV2HeaderAreRead) {
 
 TEST(BmpBitFields, AlphaMaskOfV3HeaderIsKept) {
     const Grid g{2, 2, {0xF00F, 0x0F00, 0x00F0, 0x1234}};
-    Spec s = Canonical(g, 16, {}, {0x0F00, 0x00F0, 0x000F, 0xF000});
+    Recipe s = Canonical(g, 16, {}, {0x0F00, 0x00F0, 0x000F, 0xF000});
     s.headerSize = 56;
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitFields(), (TBitFields{0x0F00, 0x00F0, 0x000F, 0xF000}));
@@ -185,19 +185,19 @@ TEST(BmpBitFields, AlphaMaskOfV3HeaderIsKept) {
 
 TEST(BmpBitFields, Argb32FromV5HeaderRoundTrips) {
     const Grid g{3, 2, {0x80FF0000, 0xFF00FF00, 0x000000FF, 0x12345678, 0, 0xFFFFFFFF}};
-    Spec s = Canonical(g, 32, {}, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000});
+    Recipe s = Canonical(g, 32, {}, {0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000000});
     s.headerSize = 124;
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitFields().Alpha, 0xFF000000u);
     EXPECT_TRUE(SamePixels(b, g));
-    Spec expected = s;
+    Recipe expected = s;
     expected.headerSize = 108;
     EXPECT_EQ(WriteBmp(b), Build(expected));
 }
 
 TEST(BmpBitFields, AlphaBitFieldsCompressionReadsFourMasks) {
     const Grid g{1, 1, {0xAABBCCDD}};
-    Spec s = Canonical(g, 32, {}, {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF});
+    Recipe s = Canonical(g, 32, {}, {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF});
     s.compression = 6;
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitFields(), (TBitFields{0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF}));
@@ -207,14 +207,14 @@ TEST(BmpBitFields, AlphaBitFieldsCompressionReadsFourMasks) {
 
 TEST(BmpBitFields, Explicit888MasksAt32BitsRoundTrip) {
     const Grid g{2, 1, {0x00102030, 0xFF405060}};
-    const Spec s = Canonical(g, 32, {}, {0xFF0000, 0xFF00, 0xFF});
+    const Recipe s = Canonical(g, 32, {}, {0xFF0000, 0xFF00, 0xFF});
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(WriteBmp(b), Build(s));
 }
 
 TEST(BmpBitFields, MasksOfV5HeaderAreIgnoredForBiRgb) {
     const Grid g{1, 1, {0x00ABCDEF}};
-    Spec s = Canonical(g, 32, {});
+    Recipe s = Canonical(g, 32, {});
     s.headerSize = 124;
     s.masks = {0xFF, 0xFF00, 0xFF0000, 0xFF000000}; // present but not in force
     const TBitmap b = ReadBmp(Build(s));
@@ -227,7 +227,7 @@ TEST(BmpBitFields, MasksOfV5HeaderAreIgnoredForBiRgb) {
 TEST(BmpHeaders, CoreHeaderWithThreeBytePaletteIsRead) {
     const Grid g = bmptest::RandomGrid(7, 3, 16, 5);
     const auto palette = bmptest::RandomPalette(16, 6);
-    Spec s;
+    Recipe s;
     s.headerSize = 12;
     s.width = 7;
     s.height = 3;
@@ -243,7 +243,7 @@ TEST(BmpHeaders, CoreHeaderWithThreeBytePaletteIsRead) {
 TEST(BmpHeaders, V4AndV5HeadersAreRead) {
     const Grid g = bmptest::RandomGrid(4, 2, 1u << 24, 8);
     for (int headerSize : {108, 124}) {
-        Spec s = Canonical(g, 24, {});
+        Recipe s = Canonical(g, 24, {});
         s.headerSize = headerSize;
         const TBitmap b = ReadBmp(Build(s));
         EXPECT_TRUE(SamePixels(b, g)) << headerSize;
@@ -253,7 +253,7 @@ TEST(BmpHeaders, V4AndV5HeadersAreRead) {
 TEST(BmpPalette, ShortPaletteFromColoursUsedIsKept) {
     const Grid g = bmptest::RandomGrid(5, 4, 3, 9);
     const auto palette = bmptest::RandomPalette(3, 10);
-    const Spec s = Canonical(g, 8, palette);
+    const Recipe s = Canonical(g, 8, palette);
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.Palette().size(), 3);
     EXPECT_TRUE(SamePixels(b, g));
@@ -262,7 +262,7 @@ TEST(BmpPalette, ShortPaletteFromColoursUsedIsKept) {
 
 TEST(BmpPalette, PaletteCutShortByThePixelOffsetKeepsWhatFits) {
     const Grid g = bmptest::RandomGrid(4, 2, 2, 11);
-    Spec s = Canonical(g, 8, bmptest::RandomPalette(2, 12));
+    Recipe s = Canonical(g, 8, bmptest::RandomPalette(2, 12));
     s.clrUsed = 0; // claims 256 entries, but the pixels start after two
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.Palette().size(), 2);
@@ -271,13 +271,13 @@ TEST(BmpPalette, PaletteCutShortByThePixelOffsetKeepsWhatFits) {
 
 TEST(BmpPalette, ColoursUsedBeyondTheDepthIsCapped) {
     const Grid g{2, 1, {0, 1}};
-    Spec s = Canonical(g, 1, bmptest::RandomPalette(2, 13));
+    Recipe s = Canonical(g, 1, bmptest::RandomPalette(2, 13));
     s.clrUsed = 1000;
     EXPECT_EQ(ReadBmp(Build(s)).Palette().size(), 2);
 }
 
 TEST(BmpPalette, PaddingNibbleBeyondThePaletteIsNotAPixel) {
-    Spec s;
+    Recipe s;
     s.width = 1;
     s.height = 1;
     s.bitCount = 4;
@@ -289,7 +289,7 @@ TEST(BmpPalette, PaddingNibbleBeyondThePaletteIsNotAPixel) {
 
 TEST(BmpPalette, SixteenBitColourTableIsSkipped) {
     const Grid g{2, 1, {0x7FFF, 0x0001}};
-    Spec s = Canonical(g, 16, {});
+    Recipe s = Canonical(g, 16, {});
     s.palette = {0x112233, 0x445566}; // an optional colour table before the pixels
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_TRUE(b.Palette().isEmpty());
@@ -298,8 +298,8 @@ TEST(BmpPalette, SixteenBitColourTableIsSkipped) {
 
 // ---- RLE ------------------------------------------------------------------------------------
 
-Spec RleSpec(int width, int height, int bitCount, QByteArray stream) {
-    Spec s;
+Recipe RleSpec(int width, int height, int bitCount, QByteArray stream) {
+    Recipe s;
     s.width = width;
     s.height = height;
     s.bitCount = bitCount;
@@ -326,7 +326,7 @@ const Grid kRle8Pixels{8, 4, {6, 7, 8, 9, 0, 0, 0, 0, //
                               1, 1, 1, 2, 3, 4, 0, 0}};
 
 TEST(BmpRle, Rle8RunsAbsoluteRunsDeltaAndEscapes) {
-    const Spec s = RleSpec(8, 4, 8, kRle8Stream);
+    const Recipe s = RleSpec(8, 4, 8, kRle8Stream);
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitCount(), 8);
     EXPECT_TRUE(SamePixels(b, kRle8Pixels));
@@ -348,7 +348,7 @@ TEST(BmpRle, Rle4RunsAlternateNibblesAndAbsoluteRunsPad) {
                         2,
                         {5, 6, 7, 0, 8, 9, 8, //
                          1, 2, 1, 2, 1, 3, 4}};
-    const Spec s = RleSpec(7, 2, 4, stream);
+    const Recipe s = RleSpec(7, 2, 4, stream);
     const TBitmap b = ReadBmp(Build(s));
     EXPECT_EQ(b.BitCount(), 4);
     EXPECT_TRUE(SamePixels(b, expected));
@@ -361,13 +361,13 @@ TEST(BmpRle, StreamClosedByEndOfLineOnTheTopRowNeedsNoEndOfBitmap) {
 }
 
 TEST(BmpRle, BytesAfterEndOfBitmapAreIgnored) {
-    const Spec s = RleSpec(8, 4, 8, kRle8Stream + Bytes({0x05, 0x01, 0x00}));
+    const Recipe s = RleSpec(8, 4, 8, kRle8Stream + Bytes({0x05, 0x01, 0x00}));
     EXPECT_TRUE(SamePixels(ReadBmp(Build(s)), kRle8Pixels));
 }
 
 // ---- Malformed files ------------------------------------------------------------------------
 
-Spec Valid8() {
+Recipe Valid8() {
     const Grid g = bmptest::RandomGrid(5, 3, 4, 31);
     return Canonical(g, 8, bmptest::RandomPalette(4, 32));
 }
@@ -403,7 +403,7 @@ const std::vector<MalformedCase>& MalformedCases() {
         {"HeightMostNegative", [] { return Patched(Build(Valid8()), 22, std::uint32_t(INT_MIN)); }},
         {"PixelBytesBeyondLimit",
          [] {
-             Spec s;
+             Recipe s;
              s.width = 65536;
              s.height = 65536;
              s.bitCount = 32;
@@ -455,32 +455,32 @@ const std::vector<MalformedCase>& MalformedCases() {
          }},
         {"AlphaMaskNotContiguous",
          [] {
-             Spec s = Canonical(Grid{1, 1, {0}}, 32, {}, {0xFF0000, 0xFF00, 0xFF, 0x81000000});
+             Recipe s = Canonical(Grid{1, 1, {0}}, 32, {}, {0xFF0000, 0xFF00, 0xFF, 0x81000000});
              s.compression = 6;
              return Build(s);
          }},
         {"MasksTruncated",
          [] {
-             Spec s = Canonical(Grid{0, 0, {}}, 16, {}, {0xF800, 0x7E0});
+             Recipe s = Canonical(Grid{0, 0, {}}, 16, {}, {0xF800, 0x7E0});
              s.offBits = 14 + 40 + 8;
              return Build(s);
          }},
         {"NoPaletteForPalettedPixels",
          [] {
-             Spec s = Valid8();
+             Recipe s = Valid8();
              s.palette.clear();
              s.clrUsed = 0;
              return Build(s);
          }},
         {"IndexBeyondPalette8",
          [] {
-             Spec s = Valid8();
+             Recipe s = Valid8();
              s.pixels[3] = 4; // bottom row, x = 3; the palette has 4 entries
              return Build(s);
          }},
         {"IndexBeyondPalette4",
          [] {
-             Spec s = Canonical(Grid{3, 1, {0, 1, 2}}, 4, {0, 0xFFFFFF, 0x808080});
+             Recipe s = Canonical(Grid{3, 1, {0, 1, 2}}, 4, {0, 0xFFFFFF, 0x808080});
              s.pixels[1] = char(0x30); // pixel 2 becomes index 3
              return Build(s);
          }},
@@ -543,7 +543,7 @@ const std::vector<MalformedCase>& MalformedCases() {
          }},
         {"Rle4LowNibbleBeyondPalette",
          [] {
-             Spec s = RleSpec(4, 1, 4, Bytes({0x02, 0x1E, 0x00, 0x01}));
+             Recipe s = RleSpec(4, 1, 4, Bytes({0x02, 0x1E, 0x00, 0x01}));
              s.palette.resize(14);
              return Build(s);
          }},
@@ -580,7 +580,7 @@ TEST(MalformedBmpTruncation, EveryPrefixOfAnRleFileIsRefused) {
 }
 
 TEST(MalformedBmpTruncation, SizeImageCuttingTheStreamIsRefused) {
-    Spec s = RleSpec(8, 4, 8, kRle8Stream);
+    Recipe s = RleSpec(8, 4, 8, kRle8Stream);
     s.sizeImage = std::uint32_t(kRle8Stream.size() - 2);
     ExpectInvalid(Build(s));
 }
@@ -593,7 +593,7 @@ const std::uint8_t* Data(const QByteArray& b) {
 
 TEST(BmpStreaming, HeaderLayoutDescribesTheFile) {
     const Grid g = bmptest::RandomGrid(5, 3, 1u << 24, 41);
-    Spec s = Canonical(g, 24, {});
+    Recipe s = Canonical(g, 24, {});
     s.offBits = 60; // a gap after the headers
     const QByteArray file = Build(s);
     const TBmpLayout layout = ParseBmpHeader(Data(file), std::size_t(file.size()));
@@ -613,7 +613,7 @@ TEST(BmpStreaming, HeaderLayoutDescribesTheFile) {
 TEST(BmpStreaming, RowsPointIntoTheDataTopRowFirst) {
     const Grid g = bmptest::RandomGrid(5, 3, 1u << 24, 42);
     for (bool topDown : {false, true}) {
-        Spec s = Canonical(g, 24, {});
+        Recipe s = Canonical(g, 24, {});
         s.pixels = Pack(g, 24, topDown);
         if (topDown)
             s.height = -3;
@@ -628,7 +628,7 @@ TEST(BmpStreaming, RowsPointIntoTheDataTopRowFirst) {
 }
 
 TEST(BmpStreaming, HeaderParsingLeavesPaletteIndicesToTheRowCheck) {
-    Spec s = Valid8();
+    Recipe s = Valid8();
     s.pixels[0] = 9; // bottom row, beyond the 4-entry palette
     const QByteArray file = Build(s);
     const TBmpLayout layout = ParseBmpHeader(Data(file), std::size_t(file.size()));

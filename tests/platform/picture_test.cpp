@@ -16,7 +16,7 @@ using namespace vexo;
 namespace {
 
 QByteArray SmallBmp(int width = 3, int height = 2) {
-    bmptest::Spec s;
+    bmptest::Recipe s;
     s.width = width;
     s.height = height;
     s.bitCount = 24;
