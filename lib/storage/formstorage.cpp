@@ -4,12 +4,16 @@
 #include <QWidget>
 #include <QtDebug>
 
+#include "platform/colortext.h"
+#include "platform/font.h"
 #include "platform/stringlist.h"
 #include "storage/componentutils.h"
 #include "storage/placement.h"
 #include "storage/propsstorage.h"
 #include "storage/storeditems.h"
 #include "storage/wildcard.h"
+#include "utils/convutils.h"
+#include "utils/fontconv.h"
 #include "utils/paths.h"
 
 namespace vexo {
@@ -37,11 +41,17 @@ template <class F> void Guarded(F&& work) {
     }
 }
 
-bool TextToBool(const QString& text) {
-    const QString upper = text.toUpper();
-    return upper == QLatin1String("TRUE") || upper == QLatin1String("T") ||
-           upper == QLatin1String("1") || upper == QLatin1String("YES") ||
-           upper == QLatin1String("Y");
+// The array forms of the INI operations: index by index up to the shortest array's end.
+template <class Values, class Write>
+void WriteEach(const QStringList& idents, const Values& values, Write write) {
+    for (qsizetype i = 0; i < qMin(idents.size(), values.size()); ++i)
+        write(idents.at(i), values.at(i));
+}
+
+template <class Defs, class Values, class Read>
+void ReadEach(const QStringList& idents, const Defs& defs, Values& values, Read read) {
+    for (qsizetype i = 0; i < qMin(qMin(idents.size(), defs.size()), values.size()); ++i)
+        read(idents.at(i), defs.at(i), values[i]);
 }
 
 // Splits "key=value" at the first "=".
@@ -332,43 +342,101 @@ void TvexoFormStorage::WriteBool(const QString& section, const QString& ident, b
 }
 
 bool TvexoFormStorage::ReadBool(const QString& section, const QString& ident, bool def) {
-    return TextToBool(ReadString(section, ident, def ? QStringLiteral("1") : QStringLiteral("0")));
+    return StrToBool(ReadString(section, ident, BoolToStr(def)));
+}
+
+void TvexoFormStorage::WriteColor(const QString& section, const QString& ident, TColor value) {
+    WriteString(section, ident, ColorToString(value));
+}
+
+TColor TvexoFormStorage::ReadColor(const QString& section, const QString& ident, TColor def) {
+    const QString text = ReadString(section, ident, ColorToString(def));
+    try {
+        return StringToColor(text);
+    } catch (const EConvertError&) {
+        return def;
+    }
+}
+
+void TvexoFormStorage::WriteFont(const QString& section, const QString& ident, const TFont* font) {
+    WriteString(section, ident, FontToStr(font));
+}
+
+void TvexoFormStorage::ReadFont(const QString& section, const QString& ident, TFont* font,
+                                const TFont* def) {
+    const QString defText = FontToStr(def);
+    try {
+        StrToFont(ReadString(section, ident, defText), font);
+    } catch (const EConvertError&) {
+        StrToFont(defText, font);
+    }
 }
 
 void TvexoFormStorage::WriteStrings(const QString& section, const QStringList& idents,
                                     const QStringList& values) {
-    for (qsizetype i = 0; i < qMin(idents.size(), values.size()); ++i)
-        WriteString(section, idents.at(i), values.at(i));
+    WriteEach(idents, values, [&](const QString& ident, const QString& value) {
+        WriteString(section, ident, value);
+    });
 }
 
 void TvexoFormStorage::ReadStrings(const QString& section, const QStringList& idents,
                                    const QStringList& defs, QStringList& values) {
-    for (qsizetype i = 0; i < qMin(qMin(idents.size(), defs.size()), values.size()); ++i)
-        values[i] = ReadString(section, idents.at(i), defs.at(i));
+    ReadEach(idents, defs, values, [&](const QString& ident, const QString& def, QString& value) {
+        value = ReadString(section, ident, def);
+    });
 }
 
 void TvexoFormStorage::WriteIntegers(const QString& section, const QStringList& idents,
                                      const QList<qint32>& values) {
-    for (qsizetype i = 0; i < qMin(idents.size(), values.size()); ++i)
-        WriteInteger(section, idents.at(i), values.at(i));
+    WriteEach(idents, values,
+              [&](const QString& ident, qint32 value) { WriteInteger(section, ident, value); });
 }
 
 void TvexoFormStorage::ReadIntegers(const QString& section, const QStringList& idents,
                                     const QList<qint32>& defs, QList<qint32>& values) {
-    for (qsizetype i = 0; i < qMin(qMin(idents.size(), defs.size()), values.size()); ++i)
-        values[i] = ReadInteger(section, idents.at(i), defs.at(i));
+    ReadEach(idents, defs, values, [&](const QString& ident, qint32 def, qint32& value) {
+        value = ReadInteger(section, ident, def);
+    });
 }
 
 void TvexoFormStorage::WriteBools(const QString& section, const QStringList& idents,
                                   const QList<bool>& values) {
-    for (qsizetype i = 0; i < qMin(idents.size(), values.size()); ++i)
-        WriteBool(section, idents.at(i), values.at(i));
+    WriteEach(idents, values,
+              [&](const QString& ident, bool value) { WriteBool(section, ident, value); });
 }
 
 void TvexoFormStorage::ReadBools(const QString& section, const QStringList& idents,
                                  const QList<bool>& defs, QList<bool>& values) {
-    for (qsizetype i = 0; i < qMin(qMin(idents.size(), defs.size()), values.size()); ++i)
-        values[i] = ReadBool(section, idents.at(i), defs.at(i));
+    ReadEach(idents, defs, values, [&](const QString& ident, bool def, bool& value) {
+        value = ReadBool(section, ident, def);
+    });
+}
+
+void TvexoFormStorage::WriteColors(const QString& section, const QStringList& idents,
+                                   const QList<TColor>& values) {
+    WriteEach(idents, values,
+              [&](const QString& ident, TColor value) { WriteColor(section, ident, value); });
+}
+
+void TvexoFormStorage::ReadColors(const QString& section, const QStringList& idents,
+                                  const QList<TColor>& defs, QList<TColor>& values) {
+    ReadEach(idents, defs, values, [&](const QString& ident, TColor def, TColor& value) {
+        value = ReadColor(section, ident, def);
+    });
+}
+
+void TvexoFormStorage::WriteFonts(const QString& section, const QStringList& idents,
+                                  const QList<TFont*>& values) {
+    WriteEach(idents, values,
+              [&](const QString& ident, const TFont* font) { WriteFont(section, ident, font); });
+}
+
+void TvexoFormStorage::ReadFonts(const QString& section, const QStringList& idents,
+                                 const QList<TFont*>& defs, const QList<TFont*>& values) {
+    QList<TFont*> targets = values;
+    ReadEach(idents, defs, targets, [&](const QString& ident, const TFont* def, TFont* font) {
+        ReadFont(section, ident, font, def);
+    });
 }
 
 void TvexoFormStorage::ReadSection(const QString& section, TStrings& list) {

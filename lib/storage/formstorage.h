@@ -29,6 +29,8 @@ class QWidget;
 
 namespace vexo {
 
+class TFont;
+
 // Where exceptions of the automatic restore and save go; by default a warning on the log.
 // Programs set it to their application's exception box.
 VEXO_STORAGE_EXPORT extern std::function<void(const std::exception&)> HandleStorageException;
@@ -101,6 +103,17 @@ public:
     qint32 ReadInteger(const QString& section, const QString& ident, qint32 def);
     void WriteBool(const QString& section, const QString& ident, bool value);
     bool ReadBool(const QString& section, const QString& ident, bool def);
+    // The colour's identifier ("clBtnFace") where it has one, else "$" and eight hex digits.
+    void WriteColor(const QString& section, const QString& ident, TColor value);
+    // A text that is no colour gives the default, as ReadInteger does for numbers.
+    TColor ReadColor(const QString& section, const QString& ident, TColor def);
+    // FontToStr of the font ("MS Sans Serif,clWindowText,N,8").
+    void WriteFont(const QString& section, const QString& ident, const TFont* font);
+    // Applies the stored text (default: FontToStr(def)) to font; a text whose colour does not
+    // convert applies the default instead.
+    void ReadFont(const QString& section, const QString& ident, TFont* font, const TFont* def);
+
+    // The array forms: one single operation per index up to the shortest array's end.
     void WriteStrings(const QString& section, const QStringList& idents, const QStringList& values);
     void ReadStrings(const QString& section, const QStringList& idents, const QStringList& defs,
                      QStringList& values);
@@ -111,6 +124,14 @@ public:
     void WriteBools(const QString& section, const QStringList& idents, const QList<bool>& values);
     void ReadBools(const QString& section, const QStringList& idents, const QList<bool>& defs,
                    QList<bool>& values);
+    void WriteColors(const QString& section, const QStringList& idents,
+                     const QList<TColor>& values);
+    void ReadColors(const QString& section, const QStringList& idents, const QList<TColor>& defs,
+                    QList<TColor>& values);
+    void WriteFonts(const QString& section, const QStringList& idents, const QList<TFont*>& values);
+    // Each font of values gets its stored text, the matching font of defs being the default.
+    void ReadFonts(const QString& section, const QStringList& idents, const QList<TFont*>& defs,
+                   const QList<TFont*>& values);
     void ReadSection(const QString& section, TStrings& list);
     void ReadSectionValues(const QString& section, TStrings& list);
     void ReadKeyValues(const QString& section, TStrings& list);

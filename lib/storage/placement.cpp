@@ -4,10 +4,11 @@
 #include <QWidget>
 
 #include "platform/component.h"
+#include "platform/floatformat.h"
 #include "platform/inifile.h"
 #include "platform/screen.h"
 #include "platform/typinfo.h"
-#include "storage/storage_p.h"
+#include "utils/words.h"
 
 namespace vexo {
 
@@ -24,13 +25,10 @@ constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOWMINIMIZED = 2;
 constexpr int SW_SHOWMAXIMIZED = 3;
 
-// Word n (from 1) of a "a,b,c,d" text as an integer, fallback when missing or no integer.
-int IntWord(const QStringList& words, int n, int fallback) {
-    if (n > words.size())
-        return fallback;
-    bool ok = false;
-    const int value = words.at(n - 1).toInt(&ok);
-    return ok ? value : fallback;
+// Word n (from 1) of a "a,b,c,d" text under the current dividers as an integer, fallback when
+// missing or no integer.
+int IntWord(const QString& text, int n, int fallback) {
+    return StrToIntDef(GetWordInfo(text, n).Text, fallback);
 }
 
 QString EnumPropIdent(const QWidget* form, const char* name) {
@@ -112,11 +110,11 @@ void LoadPlacementFromIni(QWidget* form, const TIniFile& ini, const QString& sec
         const QString normPos = ReadPlacementKey(ini, section, kNormPos);
         if (!normPos.isEmpty()) {
             dataFound = true;
-            const QStringList words = storage_p::Words(normPos, QStringLiteral(" ,"));
-            left = IntWord(words, 1, left);
-            top = IntWord(words, 2, top);
-            right = IntWord(words, 3, right);
-            bottom = IntWord(words, 4, bottom);
+            SetDivisers({QLatin1Char(' '), QLatin1Char(',')});
+            left = IntWord(normPos, 1, left);
+            top = IntWord(normPos, 2, top);
+            right = IntWord(normPos, 3, right);
+            bottom = IntWord(normPos, 4, bottom);
         }
         const int ppi = Screen().PixelsPerInch();
         if (ini.ReadInteger(section, kPixelsPerInch, ppi) != ppi)

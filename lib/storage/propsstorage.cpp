@@ -7,6 +7,7 @@
 #include "storage/propinfolist.h"
 #include "storage/storage_p.h"
 #include "storage/storeditems.h"
+#include "utils/words.h"
 
 namespace vexo {
 
@@ -379,8 +380,10 @@ void TvexoPropsStorage::LoadInt64Property(const QString& text, const TPropInfo& 
 
 void TvexoPropsStorage::LoadSetProperty(const QString& text, const TPropInfo& prop) {
     qint64 value = 0;
-    for (const QString& word : storage_p::Words(text, QStringLiteral(" ,[]"))) {
-        const int element = prop.SetElementValue(word);
+    SetDivisers({QLatin1Char(' '), QLatin1Char(','), QLatin1Char('['), QLatin1Char(']')});
+    const int words = WordsInstring(text);
+    for (int n = 1; n <= words; ++n) {
+        const int element = prop.SetElementValue(GetWordInfo(text, n).Text);
         if (element >= 0)
             value |= qint64(1) << element;
     }

@@ -99,13 +99,13 @@ TEST(ControlAccess, ColoursAndFonts) {
     EXPECT_EQ(GetControlFont(child), child->font);
     EXPECT_EQ(GetParentFont(child), parent->font);
     EXPECT_EQ(GetControlFont(nullptr), nullptr);
-    parent->font->size = 14;
-    parent->font->name = "Mono";
+    parent->font->SetSize(14);
+    parent->font->SetName("Mono");
     SetControlFont(child, parent->font);
-    EXPECT_EQ(child->font->size, 14);
-    EXPECT_EQ(child->font->name, "Mono");
+    EXPECT_EQ(child->font->Size(), 14);
+    EXPECT_EQ(child->font->Name(), "Mono");
     SetControlFont(child, nullptr);
-    EXPECT_EQ(child->font->size, 14);
+    EXPECT_EQ(child->font->Size(), 14);
 }
 
 TEST(ControlAccess, ClickAssignedAndComponentState) {

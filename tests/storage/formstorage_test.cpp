@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "platform/font.h"
 #include "platform/screen.h"
 #include "platform/typinfo.h"
 #include "storage/placement.h"
 #include "support/testdir.h"
 #include "testforms.h"
+#include "utils/fontconv.h"
 
 using namespace vexo;
 using namespace testforms;
@@ -380,6 +382,39 @@ TEST_F(FormStorageIniTest, DirectValues) {
     EXPECT_EQ(list.ToStringList(), (QStringList{"v1", "v2"}));
     storage.ReadSectionValues("B", list);
     EXPECT_EQ(list.ToStringList(), (QStringList{"k1=v1", "k2=v2"}));
+}
+
+TEST_F(FormStorageIniTest, ColoursAndFontsAsText) {
+    storage.WriteColors("C", {"face", "rgb", "extra"}, {clBtnFace, TColor(0x00123456)});
+    EXPECT_EQ(Keys("C"), (QStringList{"face", "rgb"}));
+    EXPECT_EQ(Value("C", "face"), "clBtnFace");
+    EXPECT_EQ(Value("C", "rgb"), "$00123456");
+    storage.WriteString("C", "bad", "reddish");
+    QList<TColor> colors{0, 0, 0, 0};
+    storage.ReadColors("C", {"face", "rgb", "missing", "bad"}, {clRed, clRed, clLime, clAqua},
+                       colors);
+    EXPECT_EQ(colors, (QList<TColor>{clBtnFace, TColor(0x00123456), clLime, clAqua}));
+
+    TFont font;
+    font.SetName("DejaVu Sans");
+    font.SetColor(clRed);
+    font.SetStyle(TFont::fsBold | TFont::fsUnderline);
+    font.SetSize(11);
+    TFont other;
+    storage.WriteFonts("F", {"title", "body"}, {&font, &other});
+    EXPECT_EQ(Value("F", "title"), "DejaVu Sans,clRed,BU,11");
+    storage.WriteString("F", "broken", "Mono,notacolour,B,9");
+
+    TFont designed;
+    designed.SetName("Liberation Sans");
+    TFont title;
+    TFont fallback;
+    TFont broken;
+    storage.ReadFonts("F", {"title", "missing", "broken"}, {&designed, &designed, &designed},
+                      {&title, &fallback, &broken});
+    EXPECT_EQ(FontToStr(&title), "DejaVu Sans,clRed,BU,11");
+    EXPECT_EQ(fallback.Name(), "Liberation Sans");
+    EXPECT_EQ(FontToStr(&broken), FontToStr(&designed));
 }
 
 TEST_F(FormStorageIniTest, DeleteAndRenameIdentKeepKeyOrder) {

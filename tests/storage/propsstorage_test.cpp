@@ -107,25 +107,35 @@ TEST_F(PropsStorageTest, LinesNamingMissingComponentsAreDropped) {
 }
 
 TEST_F(PropsStorageTest, FontPropertyStoresItsOwnPropertiesUnderNestedKeys) {
-    edit1->font->name = "DejaVu Sans";
-    edit1->font->color = 0xFF;
-    edit1->font->size = 12;
-    edit1->font->style = TTestFont::fsBold | TTestFont::fsItalic;
+    edit1->font->SetName("DejaVu Sans");
+    edit1->font->SetColor(0xFF);
+    edit1->font->SetSize(12);
+    edit1->font->SetPitch(TFont::fpFixed);
+    edit1->font->SetStyle(TFont::fsBold | TFont::fsItalic);
     TStringList stored;
     stored.Add("Edit1.Font");
     storage.StoreObjectsProps(form.get(), &stored);
-    EXPECT_EQ(Keys("S"), (QStringList{"Edit1_FontName", "Edit1_FontColor", "Edit1_FontSize",
+    EXPECT_EQ(Keys("S"), (QStringList{"Edit1_FontCharset", "Edit1_FontColor", "Edit1_FontHeight",
+                                      "Edit1_FontName", "Edit1_FontPitch", "Edit1_FontSize",
                                       "Edit1_FontStyle"}));
-    EXPECT_EQ(Value("S", "Edit1_FontStyle"), "[fsBold,fsItalic]");
+    EXPECT_EQ(Value("S", "Edit1_FontName"), "DejaVu Sans");
     EXPECT_EQ(Value("S", "Edit1_FontColor"), "255");
+    EXPECT_EQ(Value("S", "Edit1_FontHeight"), "-16");
+    EXPECT_EQ(Value("S", "Edit1_FontSize"), "12");
+    EXPECT_EQ(Value("S", "Edit1_FontPitch"), "fpFixed");
+    EXPECT_EQ(Value("S", "Edit1_FontStyle"), "[fsBold,fsItalic]");
 
-    edit1->font->name = "Sans";
-    edit1->font->size = 8;
-    edit1->font->style = {};
+    TFont designed;
+    edit1->font->Assign(designed);
+    int changes = 0;
+    edit1->font->OnChange = [&](QObject*) { ++changes; };
     storage.LoadObjectsProps(form.get(), &stored);
-    EXPECT_EQ(edit1->font->name, "DejaVu Sans");
-    EXPECT_EQ(edit1->font->size, 12);
-    EXPECT_EQ(edit1->font->style, TTestFont::fsBold | TTestFont::fsItalic);
+    EXPECT_EQ(edit1->font->Name(), "DejaVu Sans");
+    EXPECT_EQ(edit1->font->Color(), TColor(0xFF));
+    EXPECT_EQ(edit1->font->Size(), 12);
+    EXPECT_EQ(edit1->font->Pitch(), TFont::fpFixed);
+    EXPECT_EQ(edit1->font->Style(), TFont::fsBold | TFont::fsItalic);
+    EXPECT_GT(changes, 0); // loaded through the setters, so the owner hears of it
 }
 
 TEST_F(PropsStorageTest, FloatsUseADotWhateverTheDecimalSeparator) {
@@ -149,15 +159,15 @@ TEST_F(PropsStorageTest, FloatsUseADotWhateverTheDecimalSeparator) {
 TEST_F(PropsStorageTest, SetsAreBracketedIdentifierLists) {
     StoreOne(edit1->font, "Style");
     EXPECT_EQ(Value("S", "P_Style"), "[]");
-    edit1->font->style = TTestFont::fsItalic | TTestFont::fsBold;
+    edit1->font->SetStyle(TFont::fsItalic | TFont::fsBold);
     StoreOne(edit1->font, "Style");
     EXPECT_EQ(Value("S", "P_Style"), "[fsBold,fsItalic]");
     ini->WriteString("S", "P_Style", " [ fsunderline , fsNoSuch,fsStrikeOut] ");
     LoadOne(edit1->font, "Style");
-    EXPECT_EQ(edit1->font->style, TTestFont::fsUnderline | TTestFont::fsStrikeOut);
+    EXPECT_EQ(edit1->font->Style(), TFont::fsUnderline | TFont::fsStrikeOut);
     ini->WriteString("S", "P_Style", "[]");
     LoadOne(edit1->font, "Style");
-    EXPECT_EQ(int(edit1->font->style), 0);
+    EXPECT_EQ(int(edit1->font->Style()), 0);
 }
 
 TEST_F(PropsStorageTest, BooleansAndEnumerationsUseIdentifiers) {

@@ -13,7 +13,7 @@ TTestForm::~TTestForm() {
 }
 
 TTestEdit::TTestEdit(vexo::TComponent* owner)
-    : QWidget(nullptr), TComponent(this, owner), font(new TTestFont(this)),
+    : QWidget(nullptr), TComponent(this, owner), font(new vexo::TFont(this)),
       lines(new vexo::TStringList(this)),
       columns(new vexo::TCollection(&TTestColumn::staticMetaObject,
                                     vexo::TCollection::FactoryOf<TTestColumn>(), this)) {}

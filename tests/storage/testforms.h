@@ -7,30 +7,10 @@
 
 #include "platform/collection.h"
 #include "platform/component.h"
+#include "platform/font.h"
 #include "platform/stringlist.h"
 
 namespace testforms {
-
-// Stand-in font with published sub-properties.
-class TTestFont : public QObject {
-    Q_OBJECT
-    Q_PROPERTY(QString Name MEMBER name)
-    Q_PROPERTY(quint32 Color MEMBER color)
-    Q_PROPERTY(int Size MEMBER size)
-    Q_PROPERTY(TFontStyles Style READ Style WRITE SetStyle)
-public:
-    enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-    Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
-    Q_FLAG(TFontStyles)
-    explicit TTestFont(QObject* parent = nullptr) : QObject(parent) {}
-    TFontStyles Style() const { return style; }
-    void SetStyle(TFontStyles value) { style = value; }
-    QString name = "Sans";
-    quint32 color = 0x80000008;
-    int size = 8;
-    TFontStyles style;
-};
-Q_DECLARE_OPERATORS_FOR_FLAGS(TTestFont::TFontStyles)
 
 class TTestColumn : public vexo::TCollectionItem {
     Q_OBJECT
@@ -87,7 +67,7 @@ class TTestEdit : public QWidget, public vexo::TComponent {
     Q_PROPERTY(QChar Letter MEMBER letter)
     Q_PROPERTY(qint64 Big MEMBER big)
     Q_PROPERTY(QVariant Data MEMBER data)
-    Q_PROPERTY(testforms::TTestFont* Font READ Font)
+    Q_PROPERTY(vexo::TFont* Font READ Font)
     Q_PROPERTY(vexo::TStrings* Lines READ Lines WRITE SetLines)
     Q_PROPERTY(vexo::TCollection* Columns READ Columns)
     Q_PROPERTY(QObject* Link READ Link WRITE SetLink)
@@ -96,7 +76,7 @@ public:
     Q_ENUM(TAlign)
     Q_INVOKABLE explicit TTestEdit(vexo::TComponent* owner = nullptr);
     ~TTestEdit() override;
-    TTestFont* Font() const { return font; }
+    vexo::TFont* Font() const { return font; }
     vexo::TStrings* Lines() const { return lines; }
     void SetLines(vexo::TStrings* value) { lines->Assign(*value); }
     vexo::TCollection* Columns() const { return columns; }
@@ -116,7 +96,7 @@ public:
     QChar letter = QLatin1Char('a');
     qint64 big = 0;
     QVariant data;
-    TTestFont* font;
+    vexo::TFont* font;
     vexo::TStringList* lines;
     vexo::TCollection* columns;
     QObject* link = nullptr;
