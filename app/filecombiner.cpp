@@ -1,11 +1,7 @@
 #include "app/filecombiner.h"
 
-#include <QFile>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
+#include <cstring>
 
 #include "platform/bmpcodec.h"
 #include "platform/exception.h"
@@ -18,49 +14,6 @@ namespace {
 // Rows are gathered up to this size before each write: large enough for few system calls,
 // small enough to stay in the processor's cache between combining and writing.
 constexpr qsizetype ChunkBytes = 256 * 1024;
-
-// A source file mapped read-only for the length of one combination.
-class TMappedFile {
-public:
-    explicit TMappedFile(const QString& path) {
-        const QByteArray name = QFile::encodeName(path);
-        // Non-blocking so that a named pipe cannot stall the run; only regular files pass.
-        fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        struct stat st {};
-        if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
-            Fail(path);
-        size_ = std::size_t(st.st_size);
-        if (size_ == 0)
-            return;
-        void* p = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd_, 0);
-        if (p == MAP_FAILED)
-            Fail(path);
-        data_ = static_cast<const std::uint8_t*>(p);
-    }
-    ~TMappedFile() {
-        if (data_ != nullptr)
-            ::munmap(const_cast<std::uint8_t*>(data_), size_);
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    TMappedFile(const TMappedFile&) = delete;
-    TMappedFile& operator=(const TMappedFile&) = delete;
-
-    const std::uint8_t* Data() const { return data_; }
-    std::size_t Size() const { return size_; }
-
-private:
-    [[noreturn]] void Fail(const QString& path) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = -1;
-        throw vexo::EFOpenError(QStringLiteral("Cannot open file %1").arg(path));
-    }
-
-    int fd_ = -1;
-    const std::uint8_t* data_ = nullptr;
-    std::size_t size_ = 0;
-};
 
 vexo::TPixelFormat FormatOf(const vexo::TBmpLayout& layout) {
     vexo::TPixelFormat f;
@@ -98,16 +51,16 @@ TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString
 
     // The source, read as the picture loading would: its errors come before the working
     // picture's "not a bitmap".
-    const TMappedFile file(vexo::NormalDir(settings.SourceDir) + name);
-    const vexo::TBmpLayout layout = vexo::ParseBmpHeader(file.Data(), file.Size());
+    source_.Read(vexo::NormalDir(settings.SourceDir) + name);
+    const vexo::TBmpLayout layout = vexo::ParseBmpHeader(source_.Data(), source_.Size());
     vexo::TBitmap decoded; // RLE sources, and sources whose short palette needs the decoder
     bool rowsInPlace = !layout.IsCompressed();
     if (rowsInPlace && layout.NeedsIndexCheck()) {
         for (int y = 0; y < layout.Height && rowsInPlace; ++y)
-            rowsInPlace = vexo::BmpRowInPalette(layout, vexo::BmpRow(file.Data(), layout, y));
+            rowsInPlace = vexo::BmpRowInPalette(layout, vexo::BmpRow(source_.Data(), layout, y));
     }
     if (!rowsInPlace)
-        decoded = vexo::DecodeBmp(file.Data(), file.Size(), layout); // raises for bad data
+        decoded = vexo::DecodeBmp(source_.Data(), source_.Size(), layout); // raises for bad data
     if (!work.Bitmap)
         throw vexo::EInvalidGraphicOperation(work.NotBitmapError);
 
@@ -135,7 +88,7 @@ TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString
         std::memcpy(row, dst.ScanLine(y), std::size_t(rowBytes));
         const std::uint8_t* srcRow = nullptr;
         if (y < layout.Height)
-            srcRow = rowsInPlace ? vexo::BmpRow(file.Data(), layout, y) : decoded.ScanLine(y);
+            srcRow = rowsInPlace ? vexo::BmpRow(source_.Data(), layout, y) : decoded.ScanLine(y);
         combiner.CombineRow(row, srcRow, layout.Width, width);
         used += rowBytes;
         if (used + rowBytes > chunk_.size()) {
@@ -145,6 +98,7 @@ TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString
     }
     if (used > 0)
         out.Write(buffer, std::size_t(used));
+    source_.Trim();
     return out;
 }
 

@@ -2,11 +2,13 @@
 // One file of a batch run: the working picture combined with one source bitmap by a raster
 // operation, written to a temporary result beside its final name.
 //
-// The result is streamed: the source is mapped into memory and its rows are read in place
-// (RLE sources are decoded, as their format forces), each result row is the working picture's
-// row combined with the same source row, and rows go out in chunks. Memory per combiner is the
-// chunk buffer plus the prepared row operation, whatever the number of files. One combiner per
-// thread; the working-picture cache may be shared.
+// The result is streamed: the source is read whole into the combiner's own buffer (see
+// TSourceReader: never mapped, so a source truncated meanwhile fails cleanly instead of
+// killing the program) and its rows are used in place (RLE sources are decoded, as their
+// format forces), each result row is the working picture's row combined with the same source
+// row, and rows go out in chunks. Memory per combiner is the chunk buffer, the source buffer
+// and the prepared row operation, whatever the number of files. One combiner per thread; the
+// working-picture cache may be shared.
 
 #include <QByteArray>
 #include <QString>
@@ -14,6 +16,7 @@
 
 #include "app/batchrun.h"
 #include "app/resultfile.h"
+#include "app/sourcereader.h"
 #include "app/workimagecache.h"
 #include "platform/pixelformat.h"
 #include "platform/ropengine.h"
@@ -32,9 +35,10 @@ public:
     // the working picture's size and pixel format, to a temporary file for
     // `settings.ResultDir + name`. The bytes are those of saving the combined bitmap.
     // Raises the framework's errors in the order a fresh load meets them: the working
-    // picture's loading, the source's loading ("Cannot open file %s", "Bitmap image is not
-    // valid"), "Can only modify an image if it contains a bitmap" for a working picture that
-    // is not a bitmap, then "Cannot create file %s".
+    // picture's loading, the source's loading ("Cannot open file %s", also for a source that
+    // shrinks while it is read; "Bitmap image is not valid", also for one truncated before),
+    // "Can only modify an image if it contains a bitmap" for a working picture that is not a
+    // bitmap, then "Cannot create file %s".
     TResultFile Combine(const TBatchSettings& settings, const QString& name);
 
 private:
@@ -51,6 +55,7 @@ private:
     std::shared_ptr<const vexo::TBitmap> headerOf_;
     QByteArray header_;
     QByteArray chunk_;
+    TSourceReader source_;
 };
 
 } // namespace varnova

@@ -5,6 +5,8 @@
 #
 # Generates COUNT 24-bit sources and a working picture in a temporary folder, then alternates
 # `cp` of the sources and `varnova` (default options) on them, and prints the medians.
+# With BASELINE=/path/to/an/older/varnova that binary is timed too, in the same alternation,
+# so a change can be compared on a shared machine under the same load.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 count=${1:-200}
@@ -23,7 +25,8 @@ bytes=$(du -cb "$data"/src/*.bmp | tail -1 | cut -f1)
 # Wall-clock and processor (user + system) seconds of one command, from bash's own `time`.
 TIMEFORMAT='%R %U %S'
 timed() { { time "$@" >/dev/null; } 2>&1 | awk '{printf "%s %.3f\n", $1, $2 + $3}'; }
-cp_wall=() cp_cpu=() run_wall=() run_cpu=()
+baseline=${BASELINE:-}
+cp_wall=() cp_cpu=() run_wall=() run_cpu=() base_wall=() base_cpu=()
 for ((r = 0; r < reps; r++)); do
     rm -rf "$data/cp" "$data/out"
     mkdir "$data/cp" "$data/out"
@@ -32,6 +35,12 @@ for ((r = 0; r < reps; r++)); do
     read -r w c < <(timed "$build/app/varnova" --source "$data/src" --picture "$data/work.bmp" \
                           --result "$data/out" --quiet)
     run_wall+=("$w") run_cpu+=("$c")
+    if [[ -n "$baseline" ]]; then
+        rm -rf "$data/out" && mkdir "$data/out"
+        read -r w c < <(timed "$baseline" --source "$data/src" --picture "$data/work.bmp" \
+                              --result "$data/out" --quiet)
+        base_wall+=("$w") base_cpu+=("$c")
+    fi
 done
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 awk -v n="$count" -v b="$bytes" -v reps="$reps" -v w="$width" -v h="$height" -v cores="$(nproc)" \
@@ -43,3 +52,12 @@ awk -v n="$count" -v b="$bytes" -v reps="$reps" -v w="$width" -v h="$height" -v 
     printf "  varnova  %6.3f s wall  %6.3f s cpu  %7.1f files/s  %7.1f MB/s\n", vw, vc, n / vw, b / 1e6 / vw
     printf "  ratio varnova / cp: %.2f wall, %.2f cpu\n", vw / cw, vc / cc
 }'
+if [[ -n "$baseline" ]]; then
+    awk -v n="$count" -v cw="$(median "${cp_wall[@]}")" -v cc="$(median "${cp_cpu[@]}")" \
+        -v vw="$(median "${run_wall[@]}")" -v vc="$(median "${run_cpu[@]}")" \
+        -v bw="$(median "${base_wall[@]}")" -v bc="$(median "${base_cpu[@]}")" 'BEGIN {
+        printf "  baseline %6.3f s wall  %6.3f s cpu  %7.1f files/s\n", bw, bc, n / bw
+        printf "  ratio baseline / cp: %.2f wall, %.2f cpu\n", bw / cw, bc / cc
+        printf "  ratio varnova / baseline: %.2f wall, %.2f cpu\n", vw / bw, vc / bc
+    }'
+fi

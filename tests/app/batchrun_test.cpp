@@ -1,6 +1,7 @@
 #include "app/batchrun.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "batchfixture.h"
 #include "support/testdir.h"
@@ -246,7 +247,53 @@ TEST_P(BatchRunStop, FailureKeepsTheEarlierResultsAndNamesTheFile) {
     EXPECT_EQ(Entries(settings.ResultDir), QStringList({"s0.bmp", "s1.bmp", "s2.bmp"}));
 }
 
+TEST_P(BatchRunStop, SourceTruncatedAfterListingFailsLikeAnyBrokenFile) {
+    Sources(4);
+    // Another process cuts s2 short after the list is built, before any file is read.
+    run.OnStart = [this](int) {
+        ASSERT_EQ(::truncate(QFile::encodeName(settings.SourceDir + "s2.bmp").constData(), 100), 0);
+    };
+    run.Jobs = GetParam();
+    const TBatchResult r = run.Run();
+    EXPECT_EQ(r.Outcome, boFailed);
+    EXPECT_EQ(r.Message, "Bitmap image is not valid");
+    EXPECT_EQ(r.FailedName, "s2.bmp");
+    EXPECT_EQ(r.Processed, 2);
+    // Earlier results stay, whole; no temporary file is left behind.
+    EXPECT_EQ(Entries(settings.ResultDir), QStringList({"s0.bmp", "s1.bmp"}));
+    EXPECT_EQ(ReadFile(settings.ResultDir + "s1.bmp"),
+              Expected(settings.WorkImagePath, settings.SourceDir + "s1.bmp", 11));
+}
+
 INSTANTIATE_TEST_SUITE_P(Jobs, BatchRunStop, ::testing::Values(1, 3));
+
+TEST_F(BatchRunTest, SourceEmptiedOrRemovedBetweenTwoFilesEndsTheRunWithItsError) {
+    Sources(3);
+    run.OnFileDone = [this](int i, int) {
+        if (i == 0) {
+            ASSERT_EQ(::truncate(QFile::encodeName(settings.SourceDir + "s1.bmp").constData(), 0),
+                      0);
+        }
+    };
+    TBatchResult r = run.Run();
+    EXPECT_EQ(r.Outcome, boFailed);
+    EXPECT_EQ(r.Message, "Bitmap image is not valid");
+    EXPECT_EQ(r.FailedName, "s1.bmp");
+    EXPECT_EQ(Entries(settings.ResultDir), QStringList({"s0.bmp"}));
+
+    Sources(3);
+    QDir(settings.ResultDir).removeRecursively();
+    QDir().mkpath(settings.ResultDir);
+    run.OnFileDone = [this](int i, int) {
+        if (i == 1)
+            QFile::remove(settings.SourceDir + "s2.bmp");
+    };
+    r = run.Run();
+    EXPECT_EQ(r.Outcome, boFailed);
+    EXPECT_EQ(r.Message, "Cannot open file " + settings.SourceDir + "s2.bmp");
+    EXPECT_EQ(r.Processed, 2);
+    EXPECT_EQ(Entries(settings.ResultDir), QStringList({"s0.bmp", "s1.bmp"}));
+}
 
 TEST_F(BatchRunTest, WorkingPictureReplacedMidRunIsAFailureNotAnOverwrite) {
     Sources(3);
