@@ -22,10 +22,10 @@ constexpr char16_t HomePageStored[] = u"kwwsv=22yduqryd1h{dpsoh1ruj2";
 constexpr int MailShift = 5;
 constexpr char16_t MailStored[] = u"{fwst{fEj}fruqj3twl1%nwnsf3{fwst{fEj}fruqj3sjy";
 
-TLabel* MakeLabel(QWidget* parent, const char* name, int l, int t, int w, int h,
+TLabel* MakeLabel(TForm* form, const char* name, int l, int t, int w, int h,
                   const QString& caption) {
-    auto* label = new TLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = new TLabel(form);
+    label->SetName(QString::fromLatin1(name));
     label->setGeometry(l, t, w, h);
     label->SetAlignment(taCenter);
     label->SetLayout(tlCenter);
@@ -40,7 +40,7 @@ QString TAboutForm::HomePage() {
     return UnscrambleText(HomePageStored, HomePageShift);
 }
 
-TAboutForm::TAboutForm(QWidget* parent) : TForm(parent) {
+TAboutForm::TAboutForm(TComponent* owner) : TForm(owner) {
     InitGuiResources();
     AboutForm = this;
     CreateDesignedForm();
@@ -54,9 +54,8 @@ TAboutForm::~TAboutForm() {
 }
 
 void TAboutForm::CreateDesignedForm() {
-    setObjectName(QStringLiteral("AboutForm"));
+    SetName(QStringLiteral("AboutForm"));
     SetCaption(QStringLiteral(" О программе "));
-    setFont(ToQFont(TFont()));
     SetClientSize(374, 213);
     SetBorderStyle(bsDialog);
     OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers m, int x, int y) {
@@ -64,12 +63,12 @@ void TAboutForm::CreateDesignedForm() {
     };
 
     Bevel1 = new TBevel(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->SetName(QStringLiteral("Bevel1"));
     Bevel1->setGeometry(10, 10, 164, 124);
     Bevel1->SetShape(TBevel::bsFrame);
     Bevel1->SetStyle(TBevel::bsRaised);
     Image1 = new TImage(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->SetName(QStringLiteral("Image1"));
     Image1->setGeometry(12, 12, 160, 120);
     Image1->SetAutoSize(true);
     QFile picture(QStringLiteral(":/about/picture.jpg"));
@@ -85,7 +84,7 @@ void TAboutForm::CreateDesignedForm() {
     Label7 = MakeLabel(this, "Label7", 200, 83, 146, 13, AboutText(0, atPlace));
     Label4 = MakeLabel(this, "Label4", 40, 146, 311, 13, AboutText(0, atHomePage));
     Label2 = MakeLabel(this, "Label2", 40, 160, 311, 13, QString());
-    Label2->SetFontColor(clBlue);
+    Label2->Font()->SetColor(clBlue);
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->OnClick = [this](QObject* s) { RunIE(s); };
     Label2->OnDblClick = [this](QObject* s) { RunIE(s); };
@@ -94,14 +93,14 @@ void TAboutForm::CreateDesignedForm() {
     };
     Label3 = MakeLabel(this, "Label3", 40, 180, 311, 13, AboutText(0, atMail));
     Label5 = MakeLabel(this, "Label5", 40, 194, 311, 13, QString());
-    Label5->SetFontColor(clBlue);
+    Label5->Font()->SetColor(clBlue);
 }
 
 void TAboutForm::ShowURL(QObject* Sender, Qt::KeyboardModifiers, int, int) {
     if (Sender->objectName() == QStringLiteral("Label2"))
-        Label2->SetFontStyle(fsUnderline);
+        Label2->Font()->SetStyle(fsUnderline);
     else if (Sender->objectName() == QStringLiteral("AboutForm"))
-        Label2->SetFontStyle({});
+        Label2->Font()->SetStyle({});
 }
 
 void TAboutForm::RunIE(QObject*) {

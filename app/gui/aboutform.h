@@ -16,7 +16,7 @@ class TAboutForm : public vexo::TForm {
     Q_OBJECT
 
 public:
-    explicit TAboutForm(QWidget* parent = nullptr);
+    explicit TAboutForm(vexo::TComponent* owner = nullptr);
     ~TAboutForm() override;
 
     // Mouse moves over the window's free area and over the link.

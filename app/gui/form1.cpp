@@ -23,33 +23,35 @@ constexpr int StopButtonThreshold = 50; // more files than this get a Stop butto
 constexpr TColor HintColor = 0x00D4FFD2;
 constexpr int HintHideTimeout = 7000;
 
-template <typename T> T* Make(QWidget* parent, const char* name, int l, int t, int w, int h) {
-    auto* control = new T(parent);
-    control->setObjectName(QString::fromLatin1(name));
+// A control owned by `form`, shown on `parent`, named and placed as designed.
+template <typename T>
+T* Make(TForm* form, QWidget* parent, const char* name, int l, int t, int w, int h) {
+    auto* control = new T(form, parent);
+    control->SetName(QString::fromLatin1(name));
     control->setGeometry(l, t, w, h);
     return control;
 }
 
-TLabel* MakeLabel(QWidget* parent, const char* name, int l, int t, int w, int h,
+TLabel* MakeLabel(TForm* form, QWidget* parent, const char* name, int l, int t, int w, int h,
                   const QString& caption) {
-    auto* label = Make<TLabel>(parent, name, l, t, w, h);
+    auto* label = Make<TLabel>(form, parent, name, l, t, w, h);
     label->SetAlignment(taRightJustify);
     label->SetCaption(caption);
     label->SetAutoSize(true);
     return label;
 }
 
-TEdit* MakePathEdit(QWidget* parent, const char* name, int l, int t) {
-    auto* edit = Make<TEdit>(parent, name, l, t, 193, 21);
+TEdit* MakePathEdit(TForm* form, QWidget* parent, const char* name, int l, int t) {
+    auto* edit = Make<TEdit>(form, parent, name, l, t, 193, 21);
     edit->SetReadOnly(true);
     edit->SetTabStop(false);
     SetShowHint(edit, true);
     return edit;
 }
 
-TImage* MakePicture(QWidget* parent, const char* name, int l, int t, int w, int h,
+TImage* MakePicture(TForm* form, QWidget* parent, const char* name, int l, int t, int w, int h,
                     const QString& resource) {
-    auto* image = Make<TImage>(parent, name, l, t, w, h);
+    auto* image = Make<TImage>(form, parent, name, l, t, w, h);
     image->SetAutoSize(true);
     if (!resource.isEmpty())
         image->SetImage(QImage(resource));
@@ -58,7 +60,7 @@ TImage* MakePicture(QWidget* parent, const char* name, int l, int t, int w, int 
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : TForm(parent) {
+TForm1::TForm1(TComponent* owner) : TForm(owner) {
     InitGuiResources();
     Form1 = this;
     CreateDesignedForm();
@@ -91,73 +93,79 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateDesignedForm() {
-    setObjectName(QStringLiteral("Form1"));
+    SetName(QStringLiteral("Form1"));
     SetCaption(QStringLiteral(" Varnova v1.0"));
-    // "MS Sans Serif", height -11, maps to an installed sans face with Cyrillic letters.
-    setFont(ToQFont(TFont()));
+    // The form's font is the classic "MS Sans Serif", height -11, which maps to an installed
+    // sans face with Cyrillic letters.
     SetClientSize(393, 323);
     SetBorderStyle(bsSingle);
     SetPosition(poDesktopCenter);
     // The designed texts are the Russian ones; the language switch replaces them.
-    GroupBox1 = Make<TGroupBox>(this, "GroupBox1", 8, 8, 377, 193);
-    Label1 = MakeLabel(GroupBox1, "Label1", 18, 25, 93, 13, MainText(0, mtSourceLabel));
-    Edit1 = MakePathEdit(GroupBox1, "Edit1", 112, 22);
-    OpenInDirBtn = Make<TSpeedButton>(GroupBox1, "OpenInDirBtn", 320, 23, 24, 19);
-    Label2 = MakeLabel(GroupBox1, "Label2", 13, 51, 98, 13, MainText(0, mtWorkImageLabel));
-    Edit2 = MakePathEdit(GroupBox1, "Edit2", 112, 48);
-    OpenInImageBtn = Make<TSpeedButton>(GroupBox1, "OpenInImageBtn", 320, 49, 24, 19);
-    Label3 = MakeLabel(GroupBox1, "Label3", 13, 77, 98, 13, MainText(0, mtResultLabel));
-    Edit3 = MakePathEdit(GroupBox1, "Edit3", 112, 74);
-    OpenOutDirBtn = Make<TSpeedButton>(GroupBox1, "OpenOutDirBtn", 320, 75, 24, 19);
+    GroupBox1 = Make<TGroupBox>(this, this, "GroupBox1", 8, 8, 377, 193);
+    Label1 = MakeLabel(this, GroupBox1, "Label1", 18, 25, 93, 13, MainText(0, mtSourceLabel));
+    Edit1 = MakePathEdit(this, GroupBox1, "Edit1", 112, 22);
+    OpenInDirBtn = Make<TSpeedButton>(this, GroupBox1, "OpenInDirBtn", 320, 23, 24, 19);
+    Label2 = MakeLabel(this, GroupBox1, "Label2", 13, 51, 98, 13, MainText(0, mtWorkImageLabel));
+    Edit2 = MakePathEdit(this, GroupBox1, "Edit2", 112, 48);
+    OpenInImageBtn = Make<TSpeedButton>(this, GroupBox1, "OpenInImageBtn", 320, 49, 24, 19);
+    Label3 = MakeLabel(this, GroupBox1, "Label3", 13, 77, 98, 13, MainText(0, mtResultLabel));
+    Edit3 = MakePathEdit(this, GroupBox1, "Edit3", 112, 74);
+    OpenOutDirBtn = Make<TSpeedButton>(this, GroupBox1, "OpenOutDirBtn", 320, 75, 24, 19);
     const QPixmap folder(QStringLiteral(":/glyphs/openfolder.png"));
     for (TSpeedButton* b : {OpenInDirBtn, OpenInImageBtn, OpenOutDirBtn})
         b->SetGlyph(folder);
-    Label5 = MakeLabel(GroupBox1, "Label5", 11, 117, 94, 13, MainText(0, mtModeLabel));
-    ComboBox2 = Make<TComboBox>(GroupBox1, "ComboBox2", 112, 114, 193, 21);
+    Label5 = MakeLabel(this, GroupBox1, "Label5", 11, 117, 94, 13, MainText(0, mtModeLabel));
+    ComboBox2 = Make<TComboBox>(this, GroupBox1, "ComboBox2", 112, 114, 193, 21);
     QStringList modes;
     for (const char* name : ModeNames)
         modes << QString::fromLatin1(name);
     ComboBox2->SetItems(modes);
     ComboBox2->SetTabStop(false);
-    Image6 = MakePicture(GroupBox1, "Image6", 10, 166, 17, 17,
+    Image6 = MakePicture(this, GroupBox1, "Image6", 10, 166, 17, 17,
                          QStringLiteral(":/glyphs/information.png"));
-    Image4 = MakePicture(GroupBox1, "Image4", 136, 164, 32, 20, QStringLiteral(":/flags/ru.png"));
-    Image5 = MakePicture(GroupBox1, "Image5", 248, 144, 32, 20, QStringLiteral(":/flags/en.png"));
+    Image4 =
+        MakePicture(this, GroupBox1, "Image4", 136, 164, 32, 20, QStringLiteral(":/flags/ru.png"));
+    Image5 =
+        MakePicture(this, GroupBox1, "Image5", 248, 144, 32, 20, QStringLiteral(":/flags/en.png"));
     Image5->hide();
-    Label4 = MakeLabel(GroupBox1, "Label4", 184, 168, 98, 13, MainText(0, mtLanguageLabel));
-    ComboBox1 = Make<TComboBox>(GroupBox1, "ComboBox1", 288, 163, 81, 21);
+    Label4 = MakeLabel(this, GroupBox1, "Label4", 184, 168, 98, 13, MainText(0, mtLanguageLabel));
+    ComboBox1 = Make<TComboBox>(this, GroupBox1, "ComboBox1", 288, 163, 81, 21);
     ComboBox1->SetItems({QStringLiteral("Русский"), QStringLiteral("English")});
     ComboBox1->SetTabStop(false);
 
-    ProcessBtn1 = Make<TButton>(this, "ProcessBtn1", 16, 216, 105, 25);
+    ProcessBtn1 = Make<TButton>(this, this, "ProcessBtn1", 16, 216, 105, 25);
     ProcessBtn1->SetCaption(MainText(0, mtProcessCaption));
     ProcessBtn1->SetTabStop(false);
-    ProgressBar1 = Make<TvexoGauge>(this, "ProgressBar1", 144, 220, 233, 17);
+    // The gauge is a plain widget of its library, not a component: shown here, freed by Qt.
+    ProgressBar1 = new TvexoGauge(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(144, 220, 233, 17);
     ProgressBar1->SetColor(clBtnFace);
     ProgressBar1->SetBevel(TvexoGauge::bshNone);
     ProgressBar1->SetProgressBevel(TvexoGauge::bshLowered);
     ProgressBar1->SetForeColor(clBlue);
     ProgressBar1->SetProgress(0);
     ProgressBar1->SetShowPercentSymbol(false);
-    ProcessBtn2 = Make<TButton>(this, "ProcessBtn2", 288, 248, 105, 25);
+    ProcessBtn2 = Make<TButton>(this, this, "ProcessBtn2", 288, 248, 105, 25);
     ProcessBtn2->SetCaption(MainText(0, mtStopCaption));
     ProcessBtn2->SetTabStop(false);
     ProcessBtn2->hide();
-    Image1 = MakePicture(this, "Image1", 80, 272, 33, 33, QString());
+    Image1 = MakePicture(this, this, "Image1", 80, 272, 33, 33, QString());
     Image1->hide();
-    Image2 = MakePicture(this, "Image2", 120, 272, 33, 33, QString());
+    Image2 = MakePicture(this, this, "Image2", 120, 272, 33, 33, QString());
     Image2->hide();
-    ListBox1 = Make<TListBox>(this, "ListBox1", 160, 272, 33, 33);
+    ListBox1 = Make<TListBox>(this, this, "ListBox1", 160, 272, 33, 33);
     ListBox1->SetSorted(true);
     ListBox1->hide();
-    Bevel1 = Make<TBevel>(this, "Bevel1", 200, 274, 30, 30);
+    Bevel1 = Make<TBevel>(this, this, "Bevel1", 200, 274, 30, 30);
     Bevel1->SetShape(TBevel::bsFrame);
     Bevel1->SetStyle(TBevel::bsRaised);
-    Image3 = MakePicture(this, "Image3", 280, 280, 24, 24, QStringLiteral(":/glyphs/question.png"));
+    Image3 = MakePicture(this, this, "Image3", 280, 280, 24, 24,
+                         QStringLiteral(":/glyphs/question.png"));
     SetShowHint(Image3, true);
 
     OpenPictureDialog1 = new TOpenPictureDialog(this);
-    OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
+    OpenPictureDialog1->SetName(QStringLiteral("OpenPictureDialog1"));
     OpenPictureDialog1->SetDefaultExt(QStringLiteral("*.bmp"));
     OpenPictureDialog1->SetFilter(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
     OpenPictureDialog1->SetTitle(MainText(0, mtOpenPictureTitle));

@@ -24,7 +24,7 @@ class TForm1 : public vexo::TForm {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(vexo::TComponent* owner = nullptr);
     ~TForm1() override;
 
     // Handlers, named as the controls' events bind them.
@@ -70,7 +70,8 @@ public:
     vexo::TvexoBrowseFolder* BrowseFolder1;
 
 private:
-    // The designed form: every control at its designed place with its designed settings.
+    // The designed form: every control at its designed place with its designed settings,
+    // owned by the form and named as designed.
     void CreateDesignedForm();
     // The edit shows the path whole up to 25 characters, shortened to 190 pixels beyond.
     void ShowPath(vexo::TEdit* edit, const QString& path);

@@ -43,6 +43,13 @@ void TApplication::ShowException(const std::exception& e) {
     RunMessageBox(*box);
 }
 
+void TApplication::HandleException(const std::exception& e) {
+    if (OnException)
+        OnException(e);
+    else
+        ShowException(e);
+}
+
 int TApplication::RunMessageBox(QMessageBox& box) {
     if (MessageBoxHook)
         return MessageBoxHook(box);

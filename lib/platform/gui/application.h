@@ -4,7 +4,9 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <exception>
 #include <functional>
 
@@ -38,6 +40,7 @@ public:
     QString Title() const { return title_; }
     void SetTitle(const QString& title);
     // The first form shown with SetMainForm; it is the owner of message boxes.
+    // A destroyed main form reads as none.
     QWidget* MainForm() const { return mainForm_; }
     void SetMainForm(QWidget* form) { mainForm_ = form; }
 
@@ -45,6 +48,10 @@ public:
     void ProcessMessages();
     // The standard exception box: the exception's message with an error sign and OK.
     void ShowException(const std::exception& e);
+    // Where exceptions of event handlers end up: OnException when assigned, else the
+    // standard exception box.
+    void HandleException(const std::exception& e);
+    std::function<void(const std::exception&)> OnException;
 
     // Raised before any hint is shown, for every control of every window.
     TShowHintEvent OnShowHint;
@@ -64,7 +71,7 @@ private:
     bool ShowHintFor(QWidget* control, QPoint globalPos);
 
     QString title_;
-    QWidget* mainForm_ = nullptr;
+    QPointer<QWidget> mainForm_;
     THintWindow* hintWindow_ = nullptr;
 };
 

@@ -6,7 +6,11 @@
 
 namespace vexo {
 
-TBevel::TBevel(QWidget* parent) : QWidget(parent) {
+TBevel::TBevel(TComponent* owner) : TBevel(owner, nullptr) {}
+
+TBevel::TBevel(TComponent* owner, QWidget* parent)
+    : QWidget(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -77,6 +81,11 @@ void TBevel::paintEvent(QPaintEvent*) {
         p.drawLine(w - 1, 0, w - 1, h - 1);
         break;
     }
+}
+
+void TBevel::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QWidget::changeEvent(event);
 }
 
 } // namespace vexo

@@ -7,8 +7,12 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TBevel : public QWidget {
+class VEXO_PLATFORM_GUI_EXPORT TBevel : public QWidget, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(TBevelShape Shape READ Shape WRITE SetShape)
+    Q_PROPERTY(TBevelStyle Style READ Style WRITE SetStyle)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 
 public:
     enum TBevelShape { bsBox = 0, bsFrame = 1, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine };
@@ -16,7 +20,9 @@ public:
     enum TBevelStyle { bsLowered = 0, bsRaised = 1 };
     Q_ENUM(TBevelStyle)
 
-    explicit TBevel(QWidget* parent = nullptr);
+    // Lets the mouse through to what lies under it.
+    Q_INVOKABLE explicit TBevel(vexo::TComponent* owner = nullptr);
+    TBevel(TComponent* owner, QWidget* parent);
 
     TBevelShape Shape() const { return shape_; }
     void SetShape(TBevelShape shape);
@@ -25,6 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     TBevelShape shape_ = bsBox;

@@ -2,12 +2,21 @@
 
 namespace vexo {
 
-TButton::TButton(QWidget* parent) : QPushButton(parent) {
+TButton::TButton(TComponent* owner) : TButton(owner, nullptr) {}
+
+TButton::TButton(TComponent* owner, QWidget* parent)
+    : QPushButton(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
         if (OnClick)
             OnClick(this);
     });
+}
+
+void TButton::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QPushButton::changeEvent(event);
 }
 
 } // namespace vexo

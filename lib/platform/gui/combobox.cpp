@@ -2,7 +2,11 @@
 
 namespace vexo {
 
-TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+TComboBox::TComboBox(TComponent* owner) : TComboBox(owner, nullptr) {}
+
+TComboBox::TComboBox(TComponent* owner, QWidget* parent)
+    : QComboBox(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clWindow, QPalette::Base, QPalette::Text) {
     setEditable(false);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!fromCode_ && OnChange)
@@ -29,6 +33,11 @@ void TComboBox::SetItemIndex(int index) {
     fromCode_ = true;
     setCurrentIndex(index);
     fromCode_ = false;
+}
+
+void TComboBox::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QComboBox::changeEvent(event);
 }
 
 } // namespace vexo

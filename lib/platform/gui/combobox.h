@@ -9,12 +9,18 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TComboBox : public QComboBox {
+class VEXO_PLATFORM_GUI_EXPORT TComboBox : public QComboBox, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TComboBox(QWidget* parent = nullptr);
+    // Colour clWindow.
+    Q_INVOKABLE explicit TComboBox(vexo::TComponent* owner = nullptr);
+    TComboBox(TComponent* owner, QWidget* parent);
 
     void SetItems(const QStringList& items);
     QStringList Items() const;
@@ -23,6 +29,9 @@ public:
     void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus); }
 
     TNotifyEvent OnChange;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     bool fromCode_ = false;

@@ -1,6 +1,9 @@
 #include "platform/gui/control.h"
 
+#include <QEvent>
 #include <QVariant>
+
+#include "platform/canvas.h"
 
 namespace vexo {
 
@@ -9,6 +12,83 @@ constexpr const char* HintProperty = "vexoHint";
 constexpr const char* ShowHintProperty = "vexoShowHint";
 constexpr const char* ParentShowHintProperty = "vexoParentShowHint";
 } // namespace
+
+QWidget* VisualParent(TComponent* owner, QWidget* parent) {
+    if (parent != nullptr || owner == nullptr)
+        return parent;
+    QObject* object = owner->Object();
+    return object != nullptr && object->isWidgetType() ? static_cast<QWidget*>(object) : nullptr;
+}
+
+TControl::TControl(QWidget* widget, TColor color, QPalette::ColorRole colorRole,
+                   QPalette::ColorRole textRole)
+    : widget_(widget), color_(color), colorRole_(colorRole), textRole_(textRole),
+      font_(std::make_unique<TFont>()) {
+    AssignQFont(*font_, widget_->font());
+    QObject::connect(font_.get(), &TFont::Changed, font_.get(), [this] {
+        if (!applying_)
+            ApplyFont();
+    });
+}
+
+TControl::~TControl() = default;
+
+TControl* TControl::FromWidget(const QWidget* widget) {
+    return dynamic_cast<TControl*>(const_cast<QWidget*>(widget));
+}
+
+void TControl::SetColor(TColor color) {
+    if (color == color_)
+        return;
+    color_ = color;
+    ApplyColor();
+}
+
+void TControl::ApplyColor() {
+    QPalette pal = widget_->palette();
+    pal.setColor(colorRole_, ToQColor(color_));
+    widget_->setPalette(pal);
+    if (colorRole_ == QPalette::Window)
+        widget_->setAutoFillBackground(true);
+}
+
+void TControl::SetFont(const TFont* font) {
+    if (font != nullptr)
+        font_->Assign(*font);
+}
+
+void TControl::ApplyFont() {
+    applying_ = true;
+    widget_->setFont(ToQFont(*font_));
+    QPalette pal = widget_->palette();
+    pal.setColor(textRole_, ToQColor(font_->Color()));
+    widget_->setPalette(pal);
+    applying_ = false;
+}
+
+void TControl::ControlChanged(const QEvent* event) {
+    if (event->type() != QEvent::FontChange || applying_)
+        return;
+    applying_ = true;
+    AssignQFont(*font_, widget_->font());
+    applying_ = false;
+}
+
+bool TControl::Enabled() const {
+    return !widget_->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void TControl::SetEnabled(bool enabled) {
+    widget_->setEnabled(enabled);
+}
+
+bool TControl::Visible() const {
+    return widget_->isVisibleTo(widget_->parentWidget());
+}
+
+void TControl::SetVisible(bool visible) {
+    widget_->setVisible(visible);
+}
 
 void SetHint(QWidget* control, const QString& hint) {
     control->setProperty(HintProperty, hint);

@@ -2,6 +2,15 @@
 
 namespace vexo {
 
-TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {}
+TEdit::TEdit(TComponent* owner) : TEdit(owner, nullptr) {}
+
+TEdit::TEdit(TComponent* owner, QWidget* parent)
+    : QLineEdit(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clWindow, QPalette::Base, QPalette::Text) {}
+
+void TEdit::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QLineEdit::changeEvent(event);
+}
 
 } // namespace vexo

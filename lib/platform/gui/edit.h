@@ -7,17 +7,28 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TEdit : public QLineEdit {
+class VEXO_PLATFORM_GUI_EXPORT TEdit : public QLineEdit, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TEdit(QWidget* parent = nullptr);
+    // Colour clWindow.
+    Q_INVOKABLE explicit TEdit(vexo::TComponent* owner = nullptr);
+    TEdit(TComponent* owner, QWidget* parent);
 
     QString Text() const { return text(); }
     void SetText(const QString& text) { setText(text); }
+    bool ReadOnly() const { return isReadOnly(); }
     void SetReadOnly(bool readOnly) { setReadOnly(readOnly); }
     void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus); }
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace vexo

@@ -5,14 +5,48 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "platform/canvas.h"
+#include "platform/gui/application.h"
+#include "platform/gui/controlclasses.h"
+#include "platform/screen.h"
 
 namespace vexo {
 
-TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+namespace {
+
+// Runs an event handler as the message loop would: an exception goes to the application's
+// exception handling instead of through Qt's event dispatch. Returns false after one.
+template <class Handler> bool RunHandler(Handler&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        Application()->HandleException(e);
+        return false;
+    }
+}
+
+} // namespace
+
+TForm::TForm(TComponent* owner)
+    : QWidget(nullptr, Qt::Window), TComponent(this, owner),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {
+    // Forms are where components get created by class name.
+    RegisterControlClasses();
     setMouseTracking(true);
-    SetColor(clBtnFace);
+    ApplyColor();
+    Font()->Assign(TFont());
+    ApplyFont();
+    Screen().AddForm(this);
+}
+
+TForm::~TForm() {
+    Destroying();
+    if (OnDestroy)
+        RunHandler([this] { OnDestroy(this); });
+    Screen().RemoveForm(this);
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {
@@ -36,13 +70,6 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
     }
     setWindowFlags(flags);
     ApplySizeRule();
-}
-
-void TForm::SetColor(TColor color) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(color));
-    setPalette(pal);
-    setAutoFillBackground(true);
 }
 
 void TForm::ApplySizeRule() {
@@ -84,12 +111,18 @@ int TForm::ShowModal() {
     if (loop_)
         return mrNone;
     modalResult_ = mrNone;
+    closeAccepted_ = false;
     setWindowModality(Qt::ApplicationModal);
     show();
     QEventLoop loop;
     loop_ = &loop;
-    if (modalResult_ == mrNone)
-        loop.exec(QEventLoop::DialogExec);
+    for (;;) {
+        if (modalResult_ == mrNone)
+            loop.exec(QEventLoop::DialogExec);
+        if (closeAccepted_ || CloseQuery())
+            break;
+        modalResult_ = mrNone;
+    }
     loop_ = nullptr;
     hide();
     setWindowModality(Qt::NonModal);
@@ -123,12 +156,26 @@ void TForm::showEvent(QShowEvent* event) {
         }
     }
     QWidget::showEvent(event);
+    if (!event->spontaneous() && OnShow)
+        RunHandler([this] { OnShow(this); });
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery && !RunHandler([&] { OnCloseQuery(this, canClose); }))
+        canClose = false;
+    return canClose;
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
+    if (!CloseQuery()) {
+        event->ignore();
+        return;
+    }
     if (loop_) {
         if (modalResult_ == mrNone)
             modalResult_ = mrCancel;
+        closeAccepted_ = true;
         loop_->quit();
     }
     QWidget::closeEvent(event);
@@ -139,6 +186,11 @@ void TForm::mouseMoveEvent(QMouseEvent* event) {
         OnMouseMove(this, event->modifiers(), event->position().toPoint().x(),
                     event->position().toPoint().y());
     QWidget::mouseMoveEvent(event);
+}
+
+void TForm::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QWidget::changeEvent(event);
 }
 
 } // namespace vexo

@@ -1,20 +1,29 @@
 #pragma once
-// A top-level window built from code: caption, border style, position on first showing,
-// background colour, outer bounds, and modal showing with a modal result.
+// A top-level window built from code and a component: it owns the controls on it (whatever
+// their visual parent), joins the screen's form list while it lives, and has a caption, a
+// colour, a font, a border style, a position on first showing, outer bounds, modal showing
+// with a modal result, and the show, close-query and destroy events.
 
 #include <QEventLoop>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
+#include "platform/component.h"
 #include "platform/gui/control.h"
 #include "platform/gui/messagebox.h"
 #include "platform/types.h"
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TForm : public QWidget {
+using TCloseQueryEvent = std::function<void(QObject* Sender, bool& CanClose)>;
+
+class VEXO_PLATFORM_GUI_EXPORT TForm : public QWidget, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
     Q_PROPERTY(TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
 
@@ -24,7 +33,12 @@ public:
     enum TPosition { poDesigned = 0, poScreenCenter = 4, poDesktopCenter = 5 };
     Q_ENUM(TPosition)
 
-    explicit TForm(QWidget* parent = nullptr);
+    // Always a top-level window; the owner only frees it. Colour clBtnFace, the classic font.
+    Q_INVOKABLE explicit TForm(vexo::TComponent* owner = nullptr);
+    // Marks the form and its components as being destroyed (a component that saves on
+    // destruction sees the whole form), then OnDestroy, then the form leaves the screen; the
+    // owned components are freed after that.
+    ~TForm() override;
 
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
@@ -34,7 +48,6 @@ public:
     TPosition Position() const { return position_; }
     // Applied when the form is shown for the first time.
     void SetPosition(TPosition position) { position_ = position; }
-    void SetColor(TColor color);
 
     // Outer bounds. Before a window manager has framed the window (and on platforms without
     // frames) the outer size equals the client size.
@@ -48,18 +61,27 @@ public:
     void SetClientSize(int width, int height);
 
     // Shows the form modally; returns when a modal result is set or the form is closed
-    // (closing gives mrCancel).
+    // (closing gives mrCancel). A modal result ends the showing only when CloseQuery agrees.
     int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result);
     bool IsModal() const { return loop_ != nullptr; }
+    // Asks OnCloseQuery whether the form may close; true without a handler. An exception of
+    // the handler goes to the application's exception handling and keeps the form open.
+    virtual bool CloseQuery();
 
+    // Each runs on the user-interface thread from the form's events; exceptions go to the
+    // application's exception handling.
+    TNotifyEvent OnShow; // every time the form is shown (not on restoring from an icon)
+    TCloseQueryEvent OnCloseQuery;
+    TNotifyEvent OnDestroy;
     TMouseMoveEvent OnMouseMove;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ApplySizeRule();
@@ -72,6 +94,7 @@ private:
     QPoint place_;
     int modalResult_ = mrNone;
     QEventLoop* loop_ = nullptr;
+    bool closeAccepted_ = false; // a close event of the modal showing was agreed to
 };
 
 } // namespace vexo

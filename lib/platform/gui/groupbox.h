@@ -1,5 +1,6 @@
 #pragma once
-// A framed group of controls.
+// A framed group of controls with a caption. The controls in it are owned by the form, not
+// by the group box.
 
 #include <QGroupBox>
 
@@ -7,11 +8,24 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TGroupBox : public QGroupBox {
+class VEXO_PLATFORM_GUI_EXPORT TGroupBox : public QGroupBox, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TGroupBox(QWidget* parent = nullptr) : QGroupBox(parent) {}
+    // Colour clBtnFace, shown on the parent's background until Color is set.
+    Q_INVOKABLE explicit TGroupBox(vexo::TComponent* owner = nullptr);
+    TGroupBox(TComponent* owner, QWidget* parent);
+
+    QString Caption() const { return title(); }
+    void SetCaption(const QString& caption) { setTitle(caption); }
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace vexo

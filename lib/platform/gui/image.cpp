@@ -7,7 +7,11 @@
 
 namespace vexo {
 
-TImage::TImage(QWidget* parent) : QWidget(parent) {}
+TImage::TImage(TComponent* owner) : TImage(owner, nullptr) {}
+
+TImage::TImage(TComponent* owner, QWidget* parent)
+    : QWidget(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {}
 
 void TImage::SetAutoSize(bool autoSize) {
     if (autoSize == autoSize_)
@@ -54,6 +58,11 @@ void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);
     QWidget::mouseDoubleClickEvent(event);
+}
+
+void TImage::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QWidget::changeEvent(event);
 }
 
 } // namespace vexo

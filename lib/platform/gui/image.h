@@ -10,11 +10,15 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TImage : public QWidget {
+class VEXO_PLATFORM_GUI_EXPORT TImage : public QWidget, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TImage(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit TImage(vexo::TComponent* owner = nullptr);
+    TImage(TComponent* owner, QWidget* parent);
 
     TPicture& Picture() { return picture_; }
     // Call after changing the picture's graphic: resizes (AutoSize) and repaints.
@@ -27,12 +31,14 @@ public:
     // Convenience: a bitmap picture made from an image (a compiled-in glyph, for instance);
     // transparent parts take the button-face colour the control stands on.
     void SetImage(const QImage& image);
+    Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

@@ -7,7 +7,11 @@
 
 namespace vexo {
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {
+TLabel::TLabel(TComponent* owner) : TLabel(owner, nullptr) {}
+
+TLabel::TLabel(TComponent* owner, QWidget* parent)
+    : QLabel(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {
     setMargin(0);
     setIndent(0);
     setMouseTracking(true);
@@ -61,30 +65,8 @@ void TLabel::AdjustBounds() {
     setGeometry(left, g.top(), w, g.height());
 }
 
-void TLabel::SetFontColor(TColor color) {
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, ToQColor(color));
-    setPalette(pal);
-}
-
-void TLabel::SetFontStyle(TFontStyles style) {
-    QFont f = font();
-    f.setBold(style.testFlag(fsBold));
-    f.setItalic(style.testFlag(fsItalic));
-    f.setUnderline(style.testFlag(fsUnderline));
-    f.setStrikeOut(style.testFlag(fsStrikeOut));
-    setFont(f);
-}
-
-TFontStyles TLabel::FontStyle() const {
-    TFont f;
-    AssignQFont(f, font());
-    return f.Style();
-}
-
 TCanvas& TLabel::Canvas() {
-    AssignQFont(canvas_.Font, font());
-    canvas_.Font.SetColor(FromQColor(palette().color(QPalette::WindowText)));
+    canvas_.Font.Assign(*Font());
     return canvas_;
 }
 
@@ -110,6 +92,7 @@ void TLabel::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TLabel::changeEvent(QEvent* event) {
+    ControlChanged(event);
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         AdjustBounds();

@@ -1,6 +1,6 @@
 #pragma once
-// A text label: caption, horizontal alignment, vertical layout, auto-size, a canvas for text
-// measuring in its font, and click and mouse-move events.
+// A text label: caption, colour, font, horizontal alignment, vertical layout, auto-size, a
+// canvas for text measuring in its font, and click and mouse-move events.
 
 #include <QLabel>
 
@@ -9,12 +9,19 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TLabel : public QLabel {
+class VEXO_PLATFORM_GUI_EXPORT TLabel : public QLabel, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TLabel(QWidget* parent = nullptr);
+    // Colour clBtnFace, shown on the parent's background until Color is set.
+    Q_INVOKABLE explicit TLabel(vexo::TComponent* owner = nullptr);
+    TLabel(TComponent* owner, QWidget* parent);
 
     QString Caption() const { return text(); }
     // With AutoSize the width follows the text: a right-aligned label keeps its right edge,
@@ -25,11 +32,9 @@ public:
     void SetLayout(TTextLayout layout);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
-    void SetFontColor(TColor color);
-    void SetFontStyle(TFontStyles style);
-    TFontStyles FontStyle() const;
     // A canvas in the label's font (for measuring text as the label shows it).
     TCanvas& Canvas();
+    Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

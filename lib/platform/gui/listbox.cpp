@@ -2,6 +2,12 @@
 
 namespace vexo {
 
+TListBox::TListBox(TComponent* owner) : TListBox(owner, nullptr) {}
+
+TListBox::TListBox(TComponent* owner, QWidget* parent)
+    : QListWidget(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clWindow, QPalette::Base, QPalette::Text) {}
+
 int TListBox::Add(const QString& text) {
     int at = count();
     if (sorted_) {
@@ -30,6 +36,11 @@ QStringList TListBox::Items() const {
     for (int i = 0; i < count(); ++i)
         items << item(i)->text();
     return items;
+}
+
+void TListBox::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QListWidget::changeEvent(event);
 }
 
 } // namespace vexo

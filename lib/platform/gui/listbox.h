@@ -8,13 +8,22 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget {
+class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget, public TComponent, public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TListBox(QWidget* parent = nullptr) : QListWidget(parent) {}
+    // Colour clWindow.
+    Q_INVOKABLE explicit TListBox(vexo::TComponent* owner = nullptr);
+    TListBox(TComponent* owner, QWidget* parent);
 
     bool Sorted() const { return sorted_; }
+    // Takes effect for texts added afterwards.
     void SetSorted(bool sorted) { sorted_ = sorted; }
     // Adds a text at its sorted place (or at the end) and returns its index.
     int Add(const QString& text);
@@ -22,6 +31,12 @@ public:
     int Count() const { return count(); }
     QString Item(int index) const;
     QStringList Items() const;
+    // The selected row, -1 for none; an index outside the list selects none.
+    int ItemIndex() const { return currentRow(); }
+    void SetItemIndex(int index) { setCurrentRow(index >= 0 && index < count() ? index : -1); }
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     bool sorted_ = false;

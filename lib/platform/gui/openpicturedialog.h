@@ -8,19 +8,22 @@
 #include <functional>
 #include <memory>
 
+#include "platform/component.h"
 #include "vexo/platform_gui_export.h"
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TOpenPictureDialog : public QObject {
+class VEXO_PLATFORM_GUI_EXPORT TOpenPictureDialog : public QObject, public TComponent {
     Q_OBJECT
+    VEXO_COMPONENT
     Q_PROPERTY(QString Filter READ Filter WRITE SetFilter)
     Q_PROPERTY(QString Title READ Title WRITE SetTitle)
     Q_PROPERTY(QString DefaultExt READ DefaultExt WRITE SetDefaultExt)
     Q_PROPERTY(QString FileName READ FileName WRITE SetFileName)
 
 public:
-    explicit TOpenPictureDialog(QObject* parent = nullptr) : QObject(parent) {}
+    Q_INVOKABLE explicit TOpenPictureDialog(vexo::TComponent* owner = nullptr)
+        : QObject(nullptr), TComponent(this, owner) {}
 
     QString Filter() const { return filter_; }
     void SetFilter(const QString& filter) { filter_ = filter; }

@@ -2,7 +2,11 @@
 
 namespace vexo {
 
-TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent) {
+TSpeedButton::TSpeedButton(TComponent* owner) : TSpeedButton(owner, nullptr) {}
+
+TSpeedButton::TSpeedButton(TComponent* owner, QWidget* parent)
+    : QToolButton(VisualParent(owner, parent)), TComponent(this, owner),
+      TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText) {
     // Speed buttons never take the focus.
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QToolButton::clicked, this, [this] {
@@ -15,6 +19,11 @@ void TSpeedButton::SetGlyph(const QPixmap& glyph) {
     glyph_ = glyph;
     setIcon(QIcon(glyph));
     setIconSize(glyph.size());
+}
+
+void TSpeedButton::changeEvent(QEvent* event) {
+    ControlChanged(event);
+    QToolButton::changeEvent(event);
 }
 
 } // namespace vexo

@@ -8,16 +8,31 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TSpeedButton : public QToolButton {
+class VEXO_PLATFORM_GUI_EXPORT TSpeedButton : public QToolButton,
+                                              public TComponent,
+                                              public TControl {
     Q_OBJECT
+    VEXO_COMPONENT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    VEXO_CONTROL_FONT
+    VEXO_CONTROL_STATE
 
 public:
-    explicit TSpeedButton(QWidget* parent = nullptr);
+    // Never takes the focus.
+    Q_INVOKABLE explicit TSpeedButton(vexo::TComponent* owner = nullptr);
+    TSpeedButton(TComponent* owner, QWidget* parent);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
 
     void SetGlyph(const QPixmap& glyph);
     QPixmap Glyph() const { return glyph_; }
+    Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
 
     TNotifyEvent OnClick;
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     QPixmap glyph_;

@@ -55,6 +55,26 @@ TEST(MessageBoxes, ExceptionBoxShowsTheMessage) {
     EXPECT_EQ(boxes.icons[0], QMessageBox::Critical);
 }
 
+TEST(MessageBoxes, HandledExceptionsGoToOnExceptionOrTheBox) {
+    Boxes boxes;
+    QStringList handled;
+    Application()->OnException = [&](const std::exception& e) { handled << e.what(); };
+    Application()->HandleException(EConvertError(QStringLiteral("'x' is not a number")));
+    EXPECT_EQ(handled, QStringList{QStringLiteral("'x' is not a number")});
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    Application()->OnException = nullptr;
+    Application()->HandleException(EConvertError(QStringLiteral("'y' is not a number")));
+    EXPECT_EQ(boxes.texts, QStringList{QStringLiteral("'y' is not a number")});
+}
+
+TEST(MainForm, DestroyedMainFormReadsAsNone) {
+    auto* form = new QWidget;
+    Application()->SetMainForm(form);
+    EXPECT_EQ(Application()->MainForm(), form);
+    delete form;
+    EXPECT_EQ(Application()->MainForm(), nullptr);
+}
+
 TEST(Hints, ShownOnlyWithTextAndShowHint) {
     QWidget window;
     QWidget* child = new QWidget(&window);
