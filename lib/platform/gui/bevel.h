@@ -10,6 +10,9 @@ namespace vexo {
 class VEXO_PLATFORM_GUI_EXPORT TBevel : public QWidget, public TComponent, public TControl {
     Q_OBJECT
     VEXO_COMPONENT
+    Q_CLASSINFO("Default.Shape", "bsBox")
+    Q_CLASSINFO("Default.Style", "bsLowered")
+    Q_CLASSINFO("Default.Visible", "True")
     Q_PROPERTY(TBevelShape Shape READ Shape WRITE SetShape)
     Q_PROPERTY(TBevelStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)

@@ -35,6 +35,8 @@ enum TTextLayout { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 #define VEXO_CONTROL_COLOR Q_PROPERTY(vexo::TColor Color READ Color WRITE SetColor)
 #define VEXO_CONTROL_FONT Q_PROPERTY(vexo::TFont* Font READ Font WRITE SetFont)
 #define VEXO_CONTROL_STATE                                                                         \
+    Q_CLASSINFO("Default.Enabled", "True")                                                         \
+    Q_CLASSINFO("Default.Visible", "True")                                                         \
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)                                         \
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 

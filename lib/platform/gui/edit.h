@@ -12,6 +12,7 @@ class VEXO_PLATFORM_GUI_EXPORT TEdit : public QLineEdit, public TComponent, publ
     VEXO_COMPONENT
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
+    Q_CLASSINFO("Default.ReadOnly", "False")
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(QString Text READ Text WRITE SetText)
     VEXO_CONTROL_STATE

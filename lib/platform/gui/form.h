@@ -24,6 +24,8 @@ class VEXO_PLATFORM_GUI_EXPORT TForm : public QWidget, public TComponent, public
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
+    Q_CLASSINFO("Default.BorderStyle", "bsSizeable")
+    Q_CLASSINFO("Default.Position", "poDesigned")
     Q_PROPERTY(TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
 

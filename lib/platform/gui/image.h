@@ -13,6 +13,7 @@ namespace vexo {
 class VEXO_PLATFORM_GUI_EXPORT TImage : public QWidget, public TComponent, public TControl {
     Q_OBJECT
     VEXO_COMPONENT
+    Q_CLASSINFO("Default.AutoSize", "False")
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     VEXO_CONTROL_STATE
 

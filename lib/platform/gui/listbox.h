@@ -14,6 +14,7 @@ class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget, public TComponent,
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_CLASSINFO("Default.Sorted", "False")
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     VEXO_CONTROL_STATE
 

@@ -40,6 +40,22 @@ TEST_F(AboutBox, DesignedFormInRussian) {
     EXPECT_EQ(about->Label2->geometry(), QRect(40, 160, 311, 13));
 }
 
+TEST_F(AboutBox, ControlsAreOwnedByTheBoxUnderTheirNames) {
+    EXPECT_EQ(about->Name(), QStringLiteral("AboutForm"));
+    const std::vector<std::pair<const char*, QObject*>> designed = {
+        {"Bevel1", about->Bevel1}, {"Image1", about->Image1}, {"Label1", about->Label1},
+        {"Label6", about->Label6}, {"Label7", about->Label7}, {"Label4", about->Label4},
+        {"Label2", about->Label2}, {"Label3", about->Label3}, {"Label5", about->Label5}};
+    EXPECT_EQ(about->ComponentCount(), int(designed.size()));
+    for (const auto& [name, control] : designed) {
+        vexo::TComponent* found = about->FindComponent(QString::fromLatin1(name));
+        ASSERT_NE(found, nullptr) << name;
+        EXPECT_EQ(found->Object(), control) << name;
+    }
+    EXPECT_EQ(about->Label2->Font()->Color(), vexo::clBlue);
+    EXPECT_EQ(about->Label2->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+}
+
 TEST_F(AboutBox, PictureIsA160By120Jpeg) {
     const auto* jpeg = dynamic_cast<const vexo::TJPEGImage*>(about->Image1->Picture().Graphic());
     ASSERT_NE(jpeg, nullptr);

@@ -10,6 +10,7 @@
 #include "gauge_dialogs/browsefolderdialog.h"
 #include "guitestsupport.h"
 #include "platform/gui/hintwindow.h"
+#include "platform/screen.h"
 
 using namespace varnova;
 using namespace varnova::testing;
@@ -74,6 +75,45 @@ TEST_F(StartState, ConstructorMovesBevelAndHelpPictureIntoTheGroup) {
     EXPECT_EQ(form->ProgressBar1->geometry(), QRect(144, 220, 233, 17));
     EXPECT_EQ(form->Height(), 280);
     EXPECT_EQ(form->width(), 393);
+}
+
+TEST_F(StartState, EveryDesignedControlIsOwnedByTheFormUnderItsName) {
+    const std::vector<std::pair<const char*, QObject*>> designed = {
+        {"GroupBox1", form->GroupBox1},
+        {"Label1", form->Label1},
+        {"Edit1", form->Edit1},
+        {"OpenInDirBtn", form->OpenInDirBtn},
+        {"Label2", form->Label2},
+        {"Edit2", form->Edit2},
+        {"OpenInImageBtn", form->OpenInImageBtn},
+        {"Label3", form->Label3},
+        {"Edit3", form->Edit3},
+        {"OpenOutDirBtn", form->OpenOutDirBtn},
+        {"Label5", form->Label5},
+        {"ComboBox2", form->ComboBox2},
+        {"Image6", form->Image6},
+        {"Image4", form->Image4},
+        {"Image5", form->Image5},
+        {"Label4", form->Label4},
+        {"ComboBox1", form->ComboBox1},
+        {"ProcessBtn1", form->ProcessBtn1},
+        {"ProcessBtn2", form->ProcessBtn2},
+        {"Image1", form->Image1},
+        {"Image2", form->Image2},
+        {"ListBox1", form->ListBox1},
+        {"Bevel1", form->Bevel1},
+        {"Image3", form->Image3},
+        {"OpenPictureDialog1", form->OpenPictureDialog1}};
+    EXPECT_EQ(form->Name(), QStringLiteral("Form1"));
+    for (const auto& [name, control] : designed) {
+        vexo::TComponent* found = form->FindComponent(QString::fromLatin1(name));
+        ASSERT_NE(found, nullptr) << name;
+        EXPECT_EQ(found->Object(), control) << name;
+    }
+    // Controls inside the group box belong to the form all the same.
+    EXPECT_EQ(form->Edit1->parentWidget(), form->GroupBox1);
+    EXPECT_TRUE(vexo::Screen().HasForm(form.get()));
+    EXPECT_TRUE(vexo::Screen().HasForm(about.get()));
 }
 
 TEST_F(StartState, WindowCannotBeResizedOrMaximised) {

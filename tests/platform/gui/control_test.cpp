@@ -194,8 +194,10 @@ TEST(ControlState, EnabledAndVisibleAreTheControlsOwnFlags) {
     EXPECT_TRUE(group->Visible());
     const TPropInfo visible = GetPropInfo(edit, QStringLiteral("Visible"));
     EXPECT_EQ(visible.Kind(), tkEnumeration);
+    EXPECT_FALSE(IsDefaultPropValue(edit, visible)); // hidden: streamed
     SetOrdProp(edit, visible, 1);
     EXPECT_TRUE(edit->isVisible());
+    EXPECT_TRUE(IsDefaultPropValue(edit, visible));
 }
 
 TEST(ControlProperties, PublishedPerControl) {

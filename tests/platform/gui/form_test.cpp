@@ -230,8 +230,10 @@ TEST(FormProperties, PublishedThroughTypeInformation) {
     const TPropInfo border = GetPropInfo(&form, QStringLiteral("BorderStyle"));
     EXPECT_EQ(border.Kind(), tkEnumeration);
     EXPECT_EQ(border.EnumName(GetOrdProp(&form, border)), QStringLiteral("bsSizeable"));
+    EXPECT_TRUE(IsDefaultPropValue(&form, border));
     SetOrdProp(&form, border, border.EnumValue(QStringLiteral("bsDialog")));
     EXPECT_EQ(form.BorderStyle(), TForm::bsDialog);
+    EXPECT_FALSE(IsDefaultPropValue(&form, border));
 
     const TPropInfo font = GetPropInfo(&form, QStringLiteral("Font"));
     EXPECT_EQ(font.Kind(), tkClass);
