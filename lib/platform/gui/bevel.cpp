@@ -9,8 +9,8 @@ namespace vexo {
 TBevel::TBevel(TComponent* owner) : TBevel(owner, nullptr) {}
 
 TBevel::TBevel(TComponent* owner, QWidget* parent)
-    : QWidget(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {
+    : QWidget(VisualParent(owner, parent)),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -7,7 +7,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TBevel : public QWidget, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TBevel : public QWidget, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     Q_CLASSINFO("Default.Shape", "bsBox")

@@ -5,8 +5,8 @@ namespace vexo {
 TButton::TButton(TComponent* owner) : TButton(owner, nullptr) {}
 
 TButton::TButton(TComponent* owner, QWidget* parent)
-    : QPushButton(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText) {
+    : QPushButton(VisualParent(owner, parent)),
+      TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText), TComponent(this, owner) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
         if (OnClick)

@@ -7,7 +7,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TButton : public QPushButton, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TButton : public QPushButton, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -5,8 +5,8 @@ namespace vexo {
 TComboBox::TComboBox(TComponent* owner) : TComboBox(owner, nullptr) {}
 
 TComboBox::TComboBox(TComponent* owner, QWidget* parent)
-    : QComboBox(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clWindow, QPalette::Base, QPalette::Text) {
+    : QComboBox(VisualParent(owner, parent)),
+      TControl(this, clWindow, QPalette::Base, QPalette::Text), TComponent(this, owner) {
     setEditable(false);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!fromCode_ && OnChange)

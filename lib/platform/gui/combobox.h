@@ -9,7 +9,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TComboBox : public QComboBox, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TComboBox : public QComboBox, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     VEXO_CONTROL_COLOR

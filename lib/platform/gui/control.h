@@ -44,8 +44,9 @@ enum TTextLayout { tlTop = 0, tlCenter = 1, tlBottom = 2 };
 // widget, else none.
 VEXO_PLATFORM_GUI_EXPORT QWidget* VisualParent(TComponent* owner, QWidget* parent);
 
-// The control part of a widget class, a mixin like TComponent (third base after the Qt base
-// and TComponent). Color fills one palette role of the widget; the Font is owned by the
+// The control part of a widget class, a mixin like TComponent. It comes between the Qt base
+// and TComponent, so that ~TComponent frees the owned components while the whole control
+// still exists. Color fills one palette role of the widget; the Font is owned by the
 // control, its changes go to the widget's QFont and its colour to the text role. The Font
 // also follows the widget's QFont when that changes from outside (inherited from the visual
 // parent, set through Qt) as long as the class passes its change events to ControlChanged.

@@ -5,8 +5,8 @@ namespace vexo {
 TEdit::TEdit(TComponent* owner) : TEdit(owner, nullptr) {}
 
 TEdit::TEdit(TComponent* owner, QWidget* parent)
-    : QLineEdit(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clWindow, QPalette::Base, QPalette::Text) {}
+    : QLineEdit(VisualParent(owner, parent)),
+      TControl(this, clWindow, QPalette::Base, QPalette::Text), TComponent(this, owner) {}
 
 void TEdit::changeEvent(QEvent* event) {
     ControlChanged(event);

@@ -7,7 +7,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TEdit : public QLineEdit, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TEdit : public QLineEdit, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     VEXO_CONTROL_COLOR

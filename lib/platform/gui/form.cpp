@@ -31,8 +31,8 @@ template <class Handler> bool RunHandler(Handler&& handler) {
 } // namespace
 
 TForm::TForm(TComponent* owner)
-    : QWidget(nullptr, Qt::Window), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {
+    : QWidget(nullptr, Qt::Window),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
     // Forms are where components get created by class name.
     RegisterControlClasses();
     setMouseTracking(true);

@@ -18,7 +18,7 @@ namespace vexo {
 
 using TCloseQueryEvent = std::function<void(QObject* Sender, bool& CanClose)>;
 
-class VEXO_PLATFORM_GUI_EXPORT TForm : public QWidget, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TForm : public QWidget, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -5,8 +5,8 @@ namespace vexo {
 TGroupBox::TGroupBox(TComponent* owner) : TGroupBox(owner, nullptr) {}
 
 TGroupBox::TGroupBox(TComponent* owner, QWidget* parent)
-    : QGroupBox(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {}
+    : QGroupBox(VisualParent(owner, parent)),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {}
 
 void TGroupBox::changeEvent(QEvent* event) {
     ControlChanged(event);

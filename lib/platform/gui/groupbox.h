@@ -8,7 +8,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TGroupBox : public QGroupBox, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TGroupBox : public QGroupBox, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

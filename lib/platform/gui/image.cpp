@@ -10,8 +10,8 @@ namespace vexo {
 TImage::TImage(TComponent* owner) : TImage(owner, nullptr) {}
 
 TImage::TImage(TComponent* owner, QWidget* parent)
-    : QWidget(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {}
+    : QWidget(VisualParent(owner, parent)),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {}
 
 void TImage::SetAutoSize(bool autoSize) {
     if (autoSize == autoSize_)

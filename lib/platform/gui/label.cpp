@@ -10,8 +10,8 @@ namespace vexo {
 TLabel::TLabel(TComponent* owner) : TLabel(owner, nullptr) {}
 
 TLabel::TLabel(TComponent* owner, QWidget* parent)
-    : QLabel(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText) {
+    : QLabel(VisualParent(owner, parent)),
+      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
     setMargin(0);
     setIndent(0);
     setMouseTracking(true);

@@ -9,7 +9,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TLabel : public QLabel, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TLabel : public QLabel, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)

@@ -5,8 +5,8 @@ namespace vexo {
 TListBox::TListBox(TComponent* owner) : TListBox(owner, nullptr) {}
 
 TListBox::TListBox(TComponent* owner, QWidget* parent)
-    : QListWidget(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clWindow, QPalette::Base, QPalette::Text) {}
+    : QListWidget(VisualParent(owner, parent)),
+      TControl(this, clWindow, QPalette::Base, QPalette::Text), TComponent(this, owner) {}
 
 int TListBox::Add(const QString& text) {
     int at = count();

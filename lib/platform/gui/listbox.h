@@ -8,7 +8,7 @@
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget, public TComponent, public TControl {
+class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     VEXO_CONTROL_COLOR

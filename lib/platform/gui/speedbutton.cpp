@@ -5,8 +5,8 @@ namespace vexo {
 TSpeedButton::TSpeedButton(TComponent* owner) : TSpeedButton(owner, nullptr) {}
 
 TSpeedButton::TSpeedButton(TComponent* owner, QWidget* parent)
-    : QToolButton(VisualParent(owner, parent)), TComponent(this, owner),
-      TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText) {
+    : QToolButton(VisualParent(owner, parent)),
+      TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText), TComponent(this, owner) {
     // Speed buttons never take the focus.
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QToolButton::clicked, this, [this] {

@@ -9,8 +9,8 @@
 namespace vexo {
 
 class VEXO_PLATFORM_GUI_EXPORT TSpeedButton : public QToolButton,
-                                              public TComponent,
-                                              public TControl {
+                                              public TControl,
+                                              public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
