@@ -119,6 +119,99 @@ void PasteRegion(TBitmap& dst, const TBitmap& r, int x, int y) {
     }
 }
 
+// The pen modes as ternary codes whose truth tables read only the pattern (the pen, P) and
+// the destination (D): the classic binary raster operations, run by the one raster engine.
+constexpr std::uint32_t PenModeRops[] = {
+    0x00000042, // pmBlack: 0
+    0x00FF0062, // pmWhite: 1
+    0x00AA0029, // pmNop: D
+    0x00550009, // pmNot: ~D
+    0x00F00021, // pmCopy: P
+    0x000F0001, // pmNotCopy: ~P
+    0x005A0049, // pmXor: P ^ D
+};
+
+// The pixels a pen stroke covers, gathered before any is changed: a pixel covered twice
+// (where a frame's sides meet, or a curve doubles back) is still combined once, so that
+// drawing twice with pmXor or pmNot restores the picture exactly.
+class TPenCoverage {
+public:
+    explicit TPenCoverage(const TBitmap& target)
+        : mask_(target.Width(), target.Height(), QImage::Format_Grayscale8) {
+        mask_.fill(0);
+    }
+
+    void Set(int x, int y) {
+        if (x >= 0 && y >= 0 && x < mask_.width() && y < mask_.height())
+            mask_.scanLine(y)[x] = 0xFF;
+    }
+    void SetRect(const TRect& r) {
+        for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, mask_.height()); ++y)
+            for (int x = std::max(r.Left, 0); x < std::min(r.Right, mask_.width()); ++x)
+                mask_.scanLine(y)[x] = 0xFF;
+    }
+    // For QPainter: draw in white, aliased, to cover.
+    QImage& Mask() { return mask_; }
+
+    // Every covered pixel := mode(pen, pixel), bitwise on the raw pixel values of the
+    // target's format (palette indices for paletted targets).
+    void Apply(TBitmap& target, TColor pen, TPenMode mode) const {
+        if (unsigned(mode) >= std::size(PenModeRops)) // not a mode: nothing is drawn
+            return;
+        const TPixelFormat format = TPixelFormat::Of(target);
+        TRopRowCombiner rop(format, format, PenModeRops[mode], pen);
+        const int bits = target.BitCount();
+        for (int y = 0; y < mask_.height(); ++y) {
+            const std::uint8_t* m = mask_.constScanLine(y);
+            for (int x = 0; x < mask_.width();) {
+                if (m[x] == 0) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x < mask_.width() && m[x] != 0)
+                    ++x;
+                if (bits >= 8) {
+                    rop.CombineRow(target.ScanLine(y) + std::size_t(start) * std::size_t(bits / 8),
+                                   nullptr, 0, x - start);
+                    continue;
+                }
+                // Pixels smaller than a byte: one at a time, in the high bits of a byte as a
+                // row of one pixel holds it.
+                for (int px = start; px < x; ++px) {
+                    std::uint8_t cell = std::uint8_t(target.PixelValue(px, y) << (8 - bits));
+                    rop.CombineRow(&cell, nullptr, 0, 1);
+                    target.SetPixelValue(px, y, std::uint32_t(cell) >> (8 - bits));
+                }
+            }
+        }
+    }
+
+private:
+    QImage mask_;
+};
+
+// Bresenham from `from` up to, not including, `to`, as GDI draws lines.
+template <typename Plot> void WalkLine(TPoint from, TPoint to, Plot&& plot) {
+    int x0 = from.X, y0 = from.Y;
+    const int x = to.X, y = to.Y;
+    const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
+    const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != x || y0 != y) {
+        plot(x0, y0);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+}
+
 } // namespace
 
 TColor ColorToRGB(TColor color) {
@@ -264,6 +357,36 @@ template <typename Paint> void TCanvas::PaintWith(Paint&& paint) {
     }
 }
 
+template <typename Trace> void TCanvas::PaintShape(Trace&& draw) {
+    if (Pen.Mode == pmCopy) {
+        PaintWith([&](QPainter& p) {
+            p.setPen(QPen(ToQColor(Pen.Color), 0));
+            p.setBrush(Brush.Style == bsSolid ? QBrush(ToQColor(Brush.Color)) : QBrush());
+            draw(p);
+        });
+        return;
+    }
+    // The interior as before, with the brush; then the outline's coverage, drawn by the same
+    // rasteriser into a mask, combined with the pen's raster operation.
+    if (Brush.Style == bsSolid)
+        PaintWith([&](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QBrush(ToQColor(Brush.Color)));
+            draw(p);
+        });
+    if (!target_ || target_->Width() == 0 || target_->Height() == 0 || Pen.Mode == pmNop)
+        return;
+    TPenCoverage outline(*target_);
+    {
+        QPainter p(&outline.Mask());
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::white, 0));
+        p.setBrush(Qt::NoBrush);
+        draw(p);
+    }
+    outline.Apply(*target_, ColorToRGB(Pen.Color), Pen.Mode);
+}
+
 void TCanvas::FillRect(const TRect& rect) {
     if (!target_)
         return;
@@ -289,6 +412,17 @@ void TCanvas::Rectangle(const TRect& rect) {
     const TBrush saved = Brush;
     if (Brush.Style == bsSolid)
         FillRect(Rect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
+    if (Pen.Mode != pmCopy) {
+        if (target_ && Pen.Mode != pmNop) {
+            TPenCoverage outline(*target_);
+            outline.SetRect(Rect(rect.Left, rect.Top, rect.Right, rect.Top + 1));
+            outline.SetRect(Rect(rect.Left, rect.Bottom - 1, rect.Right, rect.Bottom));
+            outline.SetRect(Rect(rect.Left, rect.Top, rect.Left + 1, rect.Bottom));
+            outline.SetRect(Rect(rect.Right - 1, rect.Top, rect.Right, rect.Bottom));
+            outline.Apply(*target_, ColorToRGB(Pen.Color), Pen.Mode);
+        }
+        return;
+    }
     Brush.Color = Pen.Color;
     FrameRect(rect);
     Brush = saved;
@@ -299,26 +433,16 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    // Bresenham, leaving out the end point as GDI does.
-    if (target_) {
+    if (target_ && Pen.Mode == pmCopy) {
         const std::uint32_t v = RgbToPixelValue(*target_, ColorToRGB(Pen.Color));
-        int x0 = penPos_.X, y0 = penPos_.Y;
-        const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
-        const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
-        int err = dx + dy;
-        while (x0 != x || y0 != y) {
-            if (x0 >= 0 && y0 >= 0 && x0 < target_->Width() && y0 < target_->Height())
-                target_->SetPixelValue(x0, y0, v);
-            const int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x0 += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y0 += sy;
-            }
-        }
+        WalkLine(penPos_, TPoint{x, y}, [&](int px, int py) {
+            if (px >= 0 && py >= 0 && px < target_->Width() && py < target_->Height())
+                target_->SetPixelValue(px, py, v);
+        });
+    } else if (target_ && Pen.Mode != pmNop) {
+        TPenCoverage line(*target_);
+        WalkLine(penPos_, TPoint{x, y}, [&](int px, int py) { line.Set(px, py); });
+        line.Apply(*target_, ColorToRGB(Pen.Color), Pen.Mode);
     }
     penPos_ = TPoint{x, y};
 }
@@ -326,11 +450,8 @@ void TCanvas::LineTo(int x, int y) {
 void TCanvas::Ellipse(const TRect& rect) {
     if (rect.Right - rect.Left < 2 || rect.Bottom - rect.Top < 2)
         return;
-    PaintWith([&](QPainter& p) {
-        p.setPen(QPen(ToQColor(Pen.Color), 0));
-        p.setBrush(Brush.Style == bsSolid ? QBrush(ToQColor(Brush.Color)) : QBrush());
-        p.drawEllipse(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
-    });
+    const QRect box(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1);
+    PaintShape([&](QPainter& p) { p.drawEllipse(box); });
 }
 
 void TCanvas::Pie(const TRect& rect, TPoint start, TPoint end) {
@@ -345,12 +466,9 @@ void TCanvas::Pie(const TRect& rect, TPoint start, TPoint end) {
     double span = angleOf(end) - a0;
     while (span <= 0)
         span += 360.0;
-    PaintWith([&](QPainter& p) {
-        p.setPen(QPen(ToQColor(Pen.Color), 0));
-        p.setBrush(Brush.Style == bsSolid ? QBrush(ToQColor(Brush.Color)) : QBrush());
-        p.drawPie(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1),
-                  int(std::lround(a0 * 16)), int(std::lround(span * 16)));
-    });
+    const QRect box(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1);
+    const int startAngle = int(std::lround(a0 * 16)), spanAngle = int(std::lround(span * 16));
+    PaintShape([&](QPainter& p) { p.drawPie(box, startAngle, spanAngle); });
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {

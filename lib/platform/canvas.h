@@ -3,7 +3,9 @@
 // rectangles exclude their right and bottom edges, shapes are outlined with the pen and
 // filled with the brush, and block transfers combine pixels with one of the 256 ternary
 // raster operations (CopyMode) through RopBlt. Shapes and text are rasterised by QPainter
-// into the buffer, aliased, as GDI draws them.
+// into the buffer, aliased, as GDI draws them. Lines and shape outlines honour the pen's
+// binary raster operation (TPen::Mode): outside pmCopy their coverage is rasterised into a
+// mask and the covered pixels are combined by the same raster engine as block transfers.
 
 #include <QFlags>
 #include <QFont>
@@ -42,8 +44,11 @@ VEXO_PLATFORM_EXPORT QString MapFontFamily(const QString& name);
 struct VEXO_PLATFORM_EXPORT TPen {
     TColor Color = clBlack;
     int Width = 1;
-    // Kept so callers can save and restore it; lines are drawn in pmCopy, and text output
-    // ignores the pen as it does on GDI.
+    // How lines and shape outlines combine with the pixels under them, bitwise on the raw
+    // pixel values (palette indices on paletted bitmaps): pmBlack all bits 0, pmWhite all 1,
+    // pmNop unchanged, pmNot inverted, pmCopy the pen colour, pmNotCopy its inverse, pmXor
+    // pen XOR pixel. Every covered pixel changes once, so pmXor and pmNot undo themselves.
+    // Brush fills and text output ignore it, as text does on GDI.
     TPenMode Mode = pmCopy;
 };
 
@@ -115,6 +120,9 @@ public:
 
 private:
     template <typename Paint> void PaintWith(Paint&& paint);
+    // A closed shape: `draw` is called with the pen and brush set up (pmCopy), or once for the
+    // brush's interior and once into the pen's coverage mask (other pen modes).
+    template <typename Trace> void PaintShape(Trace&& draw);
     void Transfer(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
 
     TBitmap* target_ = nullptr;
