@@ -50,17 +50,26 @@ TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString
     const TWorkImage work = cache_.Get(settings.WorkImagePath);
 
     // The source, read as the picture loading would: its errors come before the working
-    // picture's "not a bitmap".
-    source_.Read(vexo::NormalDir(settings.SourceDir) + name);
-    const vexo::TBmpLayout layout = vexo::ParseBmpHeader(source_.Data(), source_.Size());
+    // picture's "not a bitmap". Plain bottom-up rows, the usual case, are then read a run
+    // at a time in file order while combining, so they are still in the processor's cache
+    // when combined; other layouts are read whole first.
+    source_.Open(vexo::NormalDir(settings.SourceDir) + name);
+    source_.ReadHead();
+    // The head holds every byte the header parser reads (all before the pixel offset).
+    const vexo::TBmpLayout layout = vexo::ParseBmpHeader(source_.Data(), source_.FileSize());
+    const bool streamRows = !layout.IsCompressed() && !layout.TopDown && !layout.NeedsIndexCheck();
     vexo::TBitmap decoded; // RLE sources, and sources whose short palette needs the decoder
     bool rowsInPlace = !layout.IsCompressed();
-    if (rowsInPlace && layout.NeedsIndexCheck()) {
-        for (int y = 0; y < layout.Height && rowsInPlace; ++y)
-            rowsInPlace = vexo::BmpRowInPalette(layout, vexo::BmpRow(source_.Data(), layout, y));
+    if (!streamRows) {
+        source_.ReadOpened();
+        if (rowsInPlace && layout.NeedsIndexCheck()) {
+            for (int y = 0; y < layout.Height && rowsInPlace; ++y)
+                rowsInPlace =
+                    vexo::BmpRowInPalette(layout, vexo::BmpRow(source_.Data(), layout, y));
+        }
+        if (!rowsInPlace) // raises for bad data
+            decoded = vexo::DecodeBmp(source_.Data(), source_.Size(), layout);
     }
-    if (!rowsInPlace)
-        decoded = vexo::DecodeBmp(source_.Data(), source_.Size(), layout); // raises for bad data
     if (!work.Bitmap)
         throw vexo::EInvalidGraphicOperation(work.NotBitmapError);
 
@@ -82,13 +91,28 @@ TResultFile TFileCombiner::Combine(const TBatchSettings& settings, const QString
         chunk_.resize(rowsPerChunk * rowBytes);
     auto* buffer = reinterpret_cast<std::uint8_t*>(chunk_.data());
     qsizetype used = 0;
+    // Streamed source rows: file rows [runFirst, runFirst + runRows) are in the reader.
+    const int sourceRowsPerRun = int(std::max<std::size_t>(
+        1, std::size_t(ChunkBytes) / std::max<std::size_t>(1, layout.Stride)));
+    int runFirst = 0, runRows = 0;
+    const std::uint8_t* run = nullptr;
     // A BMP file holds its rows bottom-up.
     for (int y = dst.Height() - 1; y >= 0; --y) {
         std::uint8_t* row = buffer + used;
         std::memcpy(row, dst.ScanLine(y), std::size_t(rowBytes));
         const std::uint8_t* srcRow = nullptr;
-        if (y < layout.Height)
+        if (y < layout.Height && streamRows) {
+            const int fileRow = layout.Height - 1 - y; // rising as y falls
+            if (fileRow >= runFirst + runRows || run == nullptr) {
+                runFirst = fileRow;
+                runRows = std::min(sourceRowsPerRun, layout.Height - fileRow);
+                run = source_.ReadAt(layout.PixelOffset + std::size_t(fileRow) * layout.Stride,
+                                     std::size_t(runRows) * layout.Stride);
+            }
+            srcRow = run + std::size_t(fileRow - runFirst) * layout.Stride;
+        } else if (y < layout.Height) {
             srcRow = rowsInPlace ? vexo::BmpRow(source_.Data(), layout, y) : decoded.ScanLine(y);
+        }
         combiner.CombineRow(row, srcRow, layout.Width, width);
         used += rowBytes;
         if (used + rowBytes > chunk_.size()) {

@@ -2,10 +2,11 @@
 // One file of a batch run: the working picture combined with one source bitmap by a raster
 // operation, written to a temporary result beside its final name.
 //
-// The result is streamed: the source is read whole into the combiner's own buffer (see
-// TSourceReader: never mapped, so a source truncated meanwhile fails cleanly instead of
-// killing the program) and its rows are used in place (RLE sources are decoded, as their
-// format forces), each result row is the working picture's row combined with the same source
+// The result is streamed: the source is read with pread into the combiner's own buffer,
+// never mapped (see TSourceReader: a source truncated meanwhile fails cleanly instead of
+// killing the program). Plain bottom-up sources are read a run of rows at a time, in file
+// order, while combining; other layouts are read whole (RLE sources are decoded, as their
+// format forces). Each result row is the working picture's row combined with the same source
 // row, and rows go out in chunks. Memory per combiner is the chunk buffer, the source buffer
 // and the prepared row operation, whatever the number of files. One combiner per thread; the
 // working-picture cache may be shared.

@@ -1,6 +1,8 @@
 #include "app/filecombiner.h"
 
+#include <QtEndian>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "batchfixture.h"
 #include "platform/exception.h"
@@ -99,6 +101,36 @@ TEST_F(FileCombinerTest, SourceErrorsComeBeforeTheWorkingPictureIsNoBitmap) {
     EXPECT_EQ(ErrorOf(Settings(), "missing.bmp"),
               "Cannot open file " + dir.Path() + "src/missing.bmp");
     EXPECT_TRUE(Entries(dir.Path() + "out").isEmpty());
+}
+
+TEST_F(FileCombinerTest, PixelsFarBehindTheHeadersAreFound) {
+    // A gap of 9000 bytes between palette and pixels, as some writers leave.
+    QByteArray bytes = vexo::WriteBmp(Picture(21, 13, 8, 4));
+    const quint32 offBits = quint32(qFromLittleEndian<quint32>(bytes.constData() + 10)) + 9000;
+    bytes.insert(qsizetype(offBits - 9000), QByteArray(9000, '\x7F'));
+    qToLittleEndian<quint32>(quint32(bytes.size()), bytes.data() + 2);
+    qToLittleEndian<quint32>(offBits, bytes.data() + 10);
+    WriteFile(dir.Path() + "src/g.bmp", bytes);
+    TResultFile result = combiner.Combine(Settings(6), "g.bmp");
+    result.Commit();
+    EXPECT_EQ(ReadFile(dir.Path() + "out/g.bmp"), Expected(work, dir.Path() + "src/g.bmp", 6));
+}
+
+// The combiner parses a source from its head alone (the bytes before the pixel offset) and
+// reads the rows later: the parser must not look further. AddressSanitizer sees any read past
+// the exactly sized head.
+TEST(BmpHeaderFromTheHead, ParserReadsNothingFromThePixelOffsetOn) {
+    vexo::TBitmap fields(5, 3, 32);
+    fields.SetBitFields(vexo::TBitFields{0xFF0000, 0xFF00, 0xFF, 0xFF000000u});
+    for (const vexo::TBitmap& bmp : {Picture(7, 3, 24, 1), Picture(7, 3, 8, 2), Picture(7, 3, 1, 3),
+                                     Picture(7, 3, 16, 1), fields}) {
+        const QByteArray file = vexo::WriteBmp(bmp);
+        const std::size_t offBits = qFromLittleEndian<quint32>(file.constData() + 10);
+        const std::vector<std::uint8_t> head(file.constData(), file.constData() + offBits);
+        const vexo::TBmpLayout layout = vexo::ParseBmpHeader(head.data(), std::size_t(file.size()));
+        EXPECT_EQ(layout.PixelOffset, offBits);
+        EXPECT_EQ(layout.Width, 7 - 2 * (bmp.BitCount() == 32));
+    }
 }
 
 TEST_F(FileCombinerTest, PaletteIndexBeyondAShortPaletteIsRefused) {

@@ -115,3 +115,46 @@ TEST(SourceReader, WhatIsNoReadableRegularFileIsAnOpenError) {
     }
     EXPECT_EQ(ErrorOf([&] { reader.ReadOpened(); }), "Cannot open file " + dir.Path() + "pipe.bmp");
 }
+
+TEST(SourceReader, HeadReachesThePixelOffset) {
+    TestDir dir;
+    const QString path = dir.Path() + "a.bmp";
+    QByteArray bytes = Pattern(20000);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    // Pixel offset 10000 (little-endian at byte 10): beyond the usual head.
+    bytes[10] = char(10000 & 0xFF);
+    bytes[11] = char(10000 >> 8);
+    bytes[12] = 0;
+    bytes[13] = 0;
+    WriteFile(path, bytes);
+    TSourceReader reader;
+    reader.Open(path);
+    reader.ReadHead();
+    EXPECT_EQ(reader.FileSize(), 20000u);
+    EXPECT_EQ(Bytes(reader), bytes.left(10000));
+    // An offset past the end stops at the end; a file shorter than the head is read whole.
+    bytes[12] = 1;
+    WriteFile(path, bytes);
+    reader.Open(path);
+    reader.ReadHead();
+    EXPECT_EQ(Bytes(reader), bytes);
+    WriteFile(path, "BM");
+    reader.Open(path);
+    reader.ReadHead();
+    EXPECT_EQ(Bytes(reader), QByteArray("BM"));
+}
+
+TEST(SourceReader, RowsReadAfterTheFileShrankAreAnOpenError) {
+    TestDir dir;
+    const QString path = dir.Path() + "a.bmp";
+    const QByteArray bytes = Pattern(100000);
+    WriteFile(path, bytes);
+    TSourceReader reader;
+    reader.Open(path);
+    reader.ReadHead();
+    const std::uint8_t* run = reader.ReadAt(50000, 1000);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(run), 1000), bytes.mid(50000, 1000));
+    Truncate(path, 60000);
+    EXPECT_EQ(ErrorOf([&] { reader.ReadAt(59000, 2000); }), "Cannot open file " + path);
+}
