@@ -79,4 +79,16 @@ inline TApplication* Application() {
     return TApplication::Instance();
 }
 
+// Runs an event handler as the message loop does: an exception goes to the application's
+// HandleException instead of through Qt's event dispatch. Returns false after an exception.
+template <class Handler> bool RunEventHandler(Handler&& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        Application()->HandleException(e);
+        return false;
+    }
+}
+
 } // namespace vexo

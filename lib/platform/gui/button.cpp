@@ -1,5 +1,7 @@
 #include "platform/gui/button.h"
 
+#include "platform/gui/application.h"
+
 namespace vexo {
 
 TButton::TButton(TComponent* owner) : TButton(owner, nullptr) {}
@@ -10,7 +12,7 @@ TButton::TButton(TComponent* owner, QWidget* parent)
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] {
         if (OnClick)
-            OnClick(this);
+            RunEventHandler([this] { OnClick(this); });
     });
 }
 

@@ -1,5 +1,7 @@
 #include "platform/gui/combobox.h"
 
+#include "platform/gui/application.h"
+
 namespace vexo {
 
 TComboBox::TComboBox(TComponent* owner) : TComboBox(owner, nullptr) {}
@@ -10,7 +12,7 @@ TComboBox::TComboBox(TComponent* owner, QWidget* parent)
     setEditable(false);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!fromCode_ && OnChange)
-            OnChange(this);
+            RunEventHandler([this] { OnChange(this); });
     });
 }
 

@@ -14,22 +14,6 @@
 
 namespace vexo {
 
-namespace {
-
-// Runs an event handler as the message loop would: an exception goes to the application's
-// exception handling instead of through Qt's event dispatch. Returns false after one.
-template <class Handler> bool RunHandler(Handler&& handler) {
-    try {
-        handler();
-        return true;
-    } catch (const std::exception& e) {
-        Application()->HandleException(e);
-        return false;
-    }
-}
-
-} // namespace
-
 TForm::TForm(TComponent* owner)
     : QWidget(nullptr, Qt::Window),
       TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
@@ -45,7 +29,7 @@ TForm::TForm(TComponent* owner)
 TForm::~TForm() {
     Destroying();
     if (OnDestroy)
-        RunHandler([this] { OnDestroy(this); });
+        RunEventHandler([this] { OnDestroy(this); });
     Screen().RemoveForm(this);
 }
 
@@ -157,12 +141,12 @@ void TForm::showEvent(QShowEvent* event) {
     }
     QWidget::showEvent(event);
     if (!event->spontaneous() && OnShow)
-        RunHandler([this] { OnShow(this); });
+        RunEventHandler([this] { OnShow(this); });
 }
 
 bool TForm::CloseQuery() {
     bool canClose = true;
-    if (OnCloseQuery && !RunHandler([&] { OnCloseQuery(this, canClose); }))
+    if (OnCloseQuery && !RunEventHandler([&] { OnCloseQuery(this, canClose); }))
         canClose = false;
     return canClose;
 }
@@ -182,9 +166,10 @@ void TForm::closeEvent(QCloseEvent* event) {
 }
 
 void TForm::mouseMoveEvent(QMouseEvent* event) {
-    if (OnMouseMove)
-        OnMouseMove(this, event->modifiers(), event->position().toPoint().x(),
-                    event->position().toPoint().y());
+    if (OnMouseMove) {
+        const QPoint at = event->position().toPoint();
+        RunEventHandler([&] { OnMouseMove(this, event->modifiers(), at.x(), at.y()); });
+    }
     QWidget::mouseMoveEvent(event);
 }
 

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/gui/application.h"
 #include "platform/jpegimage.h"
 
 namespace vexo {
@@ -50,13 +51,13 @@ void TImage::paintEvent(QPaintEvent*) {
 void TImage::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         OnClick)
-        OnClick(this);
+        RunEventHandler([this] { OnClick(this); });
     QWidget::mouseReleaseEvent(event);
 }
 
 void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && OnDblClick)
-        OnDblClick(this);
+        RunEventHandler([this] { OnDblClick(this); });
     QWidget::mouseDoubleClickEvent(event);
 }
 

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include "platform/gui/application.h"
+
 namespace vexo {
 
 TLabel::TLabel(TComponent* owner) : TLabel(owner, nullptr) {}
@@ -73,20 +75,21 @@ TCanvas& TLabel::Canvas() {
 void TLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         OnClick)
-        OnClick(this);
+        RunEventHandler([this] { OnClick(this); });
     QLabel::mouseReleaseEvent(event);
 }
 
 void TLabel::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && OnDblClick)
-        OnDblClick(this);
+        RunEventHandler([this] { OnDblClick(this); });
     QLabel::mouseDoubleClickEvent(event);
 }
 
 void TLabel::mouseMoveEvent(QMouseEvent* event) {
-    if (OnMouseMove)
-        OnMouseMove(this, event->modifiers(), event->position().toPoint().x(),
-                    event->position().toPoint().y());
+    if (OnMouseMove) {
+        const QPoint at = event->position().toPoint();
+        RunEventHandler([&] { OnMouseMove(this, event->modifiers(), at.x(), at.y()); });
+    }
     // A label takes its mouse moves; they never reach the window underneath.
     event->accept();
 }

@@ -1,5 +1,7 @@
 #include "platform/gui/speedbutton.h"
 
+#include "platform/gui/application.h"
+
 namespace vexo {
 
 TSpeedButton::TSpeedButton(TComponent* owner) : TSpeedButton(owner, nullptr) {}
@@ -11,7 +13,7 @@ TSpeedButton::TSpeedButton(TComponent* owner, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     connect(this, &QToolButton::clicked, this, [this] {
         if (OnClick)
-            OnClick(this);
+            RunEventHandler([this] { OnClick(this); });
     });
 }
 

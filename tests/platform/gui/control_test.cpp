@@ -1,10 +1,12 @@
 #include "platform/gui/control.h"
 
-#include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "platform/canvas.h"
 #include "platform/classregistry.h"
+#include "platform/exception.h"
+#include "platform/gui/application.h"
 #include "platform/gui/bevel.h"
 #include "platform/gui/button.h"
 #include "platform/gui/combobox.h"
@@ -221,4 +223,20 @@ TEST(ControlProperties, PublishedPerControl) {
         for (const QString& name : e.Published)
             EXPECT_TRUE(GetPropInfo(e.Control, name).IsValid())
                 << e.Control->metaObject()->className() << " " << name.toStdString();
+}
+
+TEST(ControlEvents, FailingHandlerGoesToTheApplicationNotThroughQt) {
+    TForm form;
+    auto* button = new TButton(&form);
+    auto* label = new TLabel(&form);
+    label->resize(40, 13);
+    form.show();
+    QStringList seen;
+    Application()->OnException = [&](const std::exception& e) { seen << e.what(); };
+    button->OnClick = [](QObject*) { throw EConvertError(QStringLiteral("button failed")); };
+    label->OnClick = [](QObject*) { throw EConvertError(QStringLiteral("label failed")); };
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(2, 2));
+    Application()->OnException = nullptr;
+    EXPECT_EQ(seen, (QStringList{"button failed", "label failed"}));
 }
