@@ -56,6 +56,31 @@ void TForm::SetBorderStyle(TFormBorderStyle style) {
     ApplySizeRule();
 }
 
+TForm::TWindowState TForm::WindowState() const {
+    const Qt::WindowStates states = windowState();
+    if (states.testFlag(Qt::WindowMinimized))
+        return wsMinimized;
+    return states.testFlag(Qt::WindowMaximized) ? wsMaximized : wsNormal;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    if (state == WindowState())
+        return;
+    Qt::WindowStates states = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (state == wsMinimized)
+        states |= Qt::WindowMinimized;
+    else if (state == wsMaximized)
+        states |= Qt::WindowMaximized;
+    setWindowState(states);
+}
+
+void TForm::SetActiveControl(QWidget* control) {
+    if (control == nullptr || control == this || control->window() != this ||
+        control->focusPolicy() == Qt::NoFocus || !control->isEnabled())
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+}
+
 void TForm::ApplySizeRule() {
     if (borderStyle_ == bsSingle || borderStyle_ == bsDialog)
         setFixedSize(size());

@@ -28,12 +28,16 @@ class VEXO_PLATFORM_GUI_EXPORT TForm : public QWidget, public TControl, public T
     Q_CLASSINFO("Default.Position", "poDesigned")
     Q_PROPERTY(TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
     Q_PROPERTY(TPosition Position READ Position WRITE SetPosition)
+    Q_CLASSINFO("Default.WindowState", "wsNormal")
+    Q_PROPERTY(TWindowState WindowState READ WindowState WRITE SetWindowState)
 
 public:
     enum TFormBorderStyle { bsNone = 0, bsSingle = 1, bsSizeable = 2, bsDialog = 3 };
     Q_ENUM(TFormBorderStyle)
     enum TPosition { poDesigned = 0, poScreenCenter = 4, poDesktopCenter = 5 };
     Q_ENUM(TPosition)
+    enum TWindowState { wsNormal = 0, wsMinimized = 1, wsMaximized = 2 };
+    Q_ENUM(TWindowState)
 
     // Always a top-level window; the owner only frees it. Colour clBtnFace, the classic font.
     Q_INVOKABLE explicit TForm(vexo::TComponent* owner = nullptr);
@@ -50,6 +54,16 @@ public:
     TPosition Position() const { return position_; }
     // Applied when the form is shown for the first time.
     void SetPosition(TPosition position) { position_ = position; }
+
+    // Minimized wins over maximized when the window system reports both.
+    TWindowState WindowState() const;
+    // A hidden form takes the state when it is shown.
+    void SetWindowState(TWindowState state);
+    // The control that has (or gets, when the form is activated) the keyboard focus; none
+    // when no control of the form had it.
+    QWidget* ActiveControl() const { return focusWidget(); }
+    // Only a control on this form that can take the focus; anything else changes nothing.
+    void SetActiveControl(QWidget* control);
 
     // Outer bounds. Before a window manager has framed the window (and on platforms without
     // frames) the outer size equals the client size.

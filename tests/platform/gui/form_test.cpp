@@ -338,3 +338,28 @@ TEST(FormEvents, ModalResultEndsTheShowingOnlyWhenCloseQueryAgrees) {
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(form.isVisible());
 }
+
+TEST(FormProperties, WindowStateAndActiveControl) {
+    TForm form;
+    auto* first = new TEdit(&form);
+    auto* second = new TEdit(&form);
+    auto* label = new TLabel(&form);
+    TForm other;
+    auto* foreign = new TEdit(&other);
+    EXPECT_EQ(form.WindowState(), TForm::wsNormal);
+    form.SetWindowState(TForm::wsMaximized);
+    EXPECT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(form.WindowState(), TForm::wsMaximized);
+    EXPECT_FALSE(IsDefaultPropValue(&form, GetPropInfo(&form, QStringLiteral("WindowState"))));
+    form.SetWindowState(TForm::wsNormal);
+    EXPECT_EQ(form.windowState(), Qt::WindowNoState);
+
+    form.show();
+    form.SetActiveControl(second);
+    EXPECT_EQ(form.ActiveControl(), second);
+    form.SetActiveControl(label);   // cannot take the focus
+    form.SetActiveControl(foreign); // on another form
+    EXPECT_EQ(form.ActiveControl(), second);
+    form.SetActiveControl(first);
+    EXPECT_EQ(form.ActiveControl(), first);
+}
