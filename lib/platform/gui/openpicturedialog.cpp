@@ -32,6 +32,8 @@ std::unique_ptr<QFileDialog> TOpenPictureDialog::CreateDialog(QWidget* owner) co
 }
 
 bool TOpenPictureDialog::Execute(QWidget* owner) {
+    if (owner == nullptr && Owner() != nullptr && Owner()->Object()->isWidgetType())
+        owner = static_cast<QWidget*>(Owner()->Object());
     auto dialog = CreateDialog(owner);
     const int result = ExecuteHook ? ExecuteHook(*dialog) : dialog->exec();
     if (result != QDialog::Accepted || dialog->selectedFiles().isEmpty())

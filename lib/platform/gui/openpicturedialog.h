@@ -39,7 +39,8 @@ public:
 
     // Builds the dialog without running it.
     std::unique_ptr<QFileDialog> CreateDialog(QWidget* owner) const;
-    // Runs it; true and FileName set when the user chose an existing file.
+    // Runs it over `owner`, by default over the window of the component's owner; true and
+    // FileName set when the user chose an existing file.
     bool Execute(QWidget* owner = nullptr);
     // Test seam: when set, Execute hands it the built dialog instead of running it; it
     // returns the dialog's result code.

@@ -240,3 +240,21 @@ TEST(ControlEvents, FailingHandlerGoesToTheApplicationNotThroughQt) {
     Application()->OnException = nullptr;
     EXPECT_EQ(seen, (QStringList{"button failed", "label failed"}));
 }
+
+TEST(DialogComponents, OpenPictureDialogRunsOverItsOwnerForm) {
+    TForm form;
+    auto* dialog = new TOpenPictureDialog(&form);
+    dialog->SetName(QStringLiteral("OpenPictureDialog1"));
+    EXPECT_EQ(form.FindComponent(QStringLiteral("openpicturedialog1")), dialog);
+    QWidget* shownOver = nullptr;
+    TOpenPictureDialog::ExecuteHook = [&](QFileDialog& d) {
+        shownOver = d.parentWidget();
+        return int(QDialog::Rejected);
+    };
+    EXPECT_FALSE(dialog->Execute());
+    EXPECT_EQ(shownOver, &form);
+    QWidget other;
+    dialog->Execute(&other);
+    TOpenPictureDialog::ExecuteHook = nullptr;
+    EXPECT_EQ(shownOver, &other);
+}
