@@ -7,7 +7,7 @@
 #include "platform/colortext.h"
 #include "platform/font.h"
 #include "platform/stringlist.h"
-#include "storage/componentutils.h"
+#include "graphics/gui/componentutils.h"
 #include "storage/placement.h"
 #include "storage/propsstorage.h"
 #include "storage/storeditems.h"

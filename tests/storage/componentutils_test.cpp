@@ -1,4 +1,4 @@
-#include "storage/componentutils.h"
+#include "graphics/gui/componentutils.h"
 
 #include <gtest/gtest.h>
 

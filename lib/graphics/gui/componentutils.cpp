@@ -1,4 +1,4 @@
-#include "storage/componentutils.h"
+#include "graphics/gui/componentutils.h"
 
 #include <QMetaMethod>
 #include <QWidget>

@@ -13,7 +13,7 @@
 
 #include "platform/component.h"
 #include "platform/types.h"
-#include "vexo/storage_export.h"
+#include "vexo/graphics_gui_export.h"
 
 class QWidget;
 
@@ -23,42 +23,42 @@ enum TCompareOption { cmpLike = 0x1, cmpCaseSensitive = 0x2 };
 Q_DECLARE_FLAGS(TCompare, TCompareOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TCompare)
 
-VEXO_STORAGE_EXPORT bool IsForm(const TComponent* component);
+VEXO_GRAPHICS_GUI_EXPORT bool IsForm(const TComponent* component);
 // The nearest owner up the ownership chain (starting with component's own owner) that is a
 // form; none when the chain ends.
-VEXO_STORAGE_EXPORT TComponent* GetOwnerForm(const TComponent* component);
+VEXO_GRAPHICS_GUI_EXPORT TComponent* GetOwnerForm(const TComponent* component);
 // The widget of GetOwnerForm, or none.
-VEXO_STORAGE_EXPORT QWidget* GetOwnerFormWidget(const TComponent* component);
+VEXO_GRAPHICS_GUI_EXPORT QWidget* GetOwnerFormWidget(const TComponent* component);
 // True for a form listed on the screen.
-VEXO_STORAGE_EXPORT bool FormExists(const TComponent* form);
+VEXO_GRAPHICS_GUI_EXPORT bool FormExists(const TComponent* form);
 // First of the screen's forms whose frame contains the screen point; none when no form does.
-VEXO_STORAGE_EXPORT TComponent* FindForm(const QPoint& point);
+VEXO_GRAPHICS_GUI_EXPORT TComponent* FindForm(const QPoint& point);
 
 // Root itself, then each component Root owns (ownership order): the first whose published
 // property propName matches value. Integers and enumerations compare ordinals, floats values,
 // texts (string kinds and class properties read as text) upper-cased unless cmpCaseSensitive,
 // by containment with cmpLike; other kinds never match.
-VEXO_STORAGE_EXPORT TComponent* FindComponentByProperty(TComponent* root, const QString& propName,
+VEXO_GRAPHICS_GUI_EXPORT TComponent* FindComponentByProperty(TComponent* root, const QString& propName,
                                                         const QVariant& value, TCompare compare);
 // The component of component's owner form whose Tag equals tag.
-VEXO_STORAGE_EXPORT TComponent* FindMenuItemByTag(const TComponent* component, qint32 tag);
+VEXO_GRAPHICS_GUI_EXPORT TComponent* FindMenuItemByTag(const TComponent* component, qint32 tag);
 // The first component of component's owner form whose Caption contains "&" + ch in any case.
-VEXO_STORAGE_EXPORT TComponent* FindMenuItemByHotChar(const TComponent* component, QChar ch);
+VEXO_GRAPHICS_GUI_EXPORT TComponent* FindMenuItemByHotChar(const TComponent* component, QChar ch);
 
-VEXO_STORAGE_EXPORT bool ClickAssigned(const QObject* control);
+VEXO_GRAPHICS_GUI_EXPORT bool ClickAssigned(const QObject* control);
 // The control's Color; clBtnFace for no control (or one without colour).
-VEXO_STORAGE_EXPORT TColor GetControlColor(const QObject* control);
+VEXO_GRAPHICS_GUI_EXPORT TColor GetControlColor(const QObject* control);
 // The control's Font object; none for no control.
-VEXO_STORAGE_EXPORT QObject* GetControlFont(const QObject* control);
+VEXO_GRAPHICS_GUI_EXPORT QObject* GetControlFont(const QObject* control);
 // The same for the control's parent widget, or for the control itself without a parent.
-VEXO_STORAGE_EXPORT TColor GetParentColor(const QObject* control);
-VEXO_STORAGE_EXPORT QObject* GetParentFont(const QObject* control);
+VEXO_GRAPHICS_GUI_EXPORT TColor GetParentColor(const QObject* control);
+VEXO_GRAPHICS_GUI_EXPORT QObject* GetParentFont(const QObject* control);
 // Stores the colour and repaints; nothing for no control.
-VEXO_STORAGE_EXPORT void SetControlColor(QObject* control, TColor color);
+VEXO_GRAPHICS_GUI_EXPORT void SetControlColor(QObject* control, TColor color);
 // Copies font's published properties into the control's font and repaints; nothing unless
 // both are given.
-VEXO_STORAGE_EXPORT void SetControlFont(QObject* control, const QObject* font);
+VEXO_GRAPHICS_GUI_EXPORT void SetControlFont(QObject* control, const QObject* font);
 // Overwrites the component's state set.
-VEXO_STORAGE_EXPORT void SetComponentState(TComponent* component, TComponentState state);
+VEXO_GRAPHICS_GUI_EXPORT void SetComponentState(TComponent* component, TComponentState state);
 
 } // namespace vexo
