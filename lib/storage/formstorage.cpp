@@ -1,13 +1,15 @@
 #include "storage/formstorage.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QWidget>
 #include <QtDebug>
 
+#include "graphics/gui/componentutils.h"
 #include "platform/colortext.h"
 #include "platform/font.h"
+#include "platform/gui/application.h"
 #include "platform/stringlist.h"
-#include "graphics/gui/componentutils.h"
 #include "storage/placement.h"
 #include "storage/propsstorage.h"
 #include "storage/storeditems.h"
@@ -17,10 +19,6 @@
 #include "utils/paths.h"
 
 namespace vexo {
-
-std::function<void(const std::exception&)> HandleStorageException = [](const std::exception& e) {
-    qWarning("%s", e.what());
-};
 
 namespace {
 
@@ -36,8 +34,11 @@ template <class F> void Guarded(F&& work) {
     try {
         work();
     } catch (const std::exception& e) {
-        if (HandleStorageException)
-            HandleStorageException(e);
+        // Only a widget application has the exception box; forms imply one.
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
+            Application()->HandleException(e);
+        else
+            qWarning("%s", e.what());
     }
 }
 
@@ -83,7 +84,13 @@ QString TvexoFormStorage::IniFileName() const {
 QString TvexoFormStorage::IniSection() const {
     if (!iniSection_.isEmpty() || (ComponentState() & csDesigning))
         return iniSection_;
-    return Owner() != nullptr ? Owner()->ClassName() : QString();
+    if (Owner() == nullptr)
+        return QString();
+    // While the owner is being destroyed its class is already one of its bases; the name it
+    // had when it was whole is the one to save under.
+    if ((Owner()->ComponentState() & csDestroying) && !ownerClassName_.isEmpty())
+        return ownerClassName_;
+    return Owner()->ClassName();
 }
 
 TStrings* TvexoFormStorage::StoredProps() const {
@@ -142,6 +149,7 @@ void TvexoFormStorage::SetEvents() {
         return;
     RestoreEvents();
     hookedForm_ = form;
+    ownerClassName_ = Owner() != nullptr ? Owner()->ClassName() : QString();
     form->installEventFilter(this);
 }
 
@@ -170,6 +178,7 @@ bool TvexoFormStorage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TvexoFormStorage::FormShow() {
+    ownerClassName_ = Owner() != nullptr ? Owner()->ClassName() : QString();
     if (active_)
         Guarded([this] { RestoreFormPlacement(); });
 }

@@ -8,8 +8,8 @@
 // restores before the form's own show handling; on a Close event it lets the form's own close
 // handling decide first (delivering the event itself) and saves when the close goes ahead; the
 // save on destruction runs when the owner form starts being destroyed, before any of its
-// components are freed. Exceptions of the automatic restore and save go to
-// HandleStorageException and never stop the show or close.
+// components are freed. Exceptions of the automatic restore and save go to the application's
+// exception handling and never stop the show or close.
 
 #include <QFlags>
 #include <QList>
@@ -30,10 +30,6 @@ class QWidget;
 namespace vexo {
 
 class TFont;
-
-// Where exceptions of the automatic restore and save go; by default a warning on the log.
-// Programs set it to their application's exception box.
-VEXO_STORAGE_EXPORT extern std::function<void(const std::exception&)> HandleStorageException;
 
 class VEXO_STORAGE_EXPORT TvexoFormStorage : public TComponentObject {
     Q_OBJECT
@@ -174,6 +170,7 @@ private:
     bool restored_ = false;
     bool destroying_ = false;
     QPointer<QWidget> hookedForm_;
+    QString ownerClassName_; // of the owner as it was when hooked and shown
     TStringList* storedProps_;
 };
 

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/font.h"
+#include "platform/gui/application.h"
 #include "platform/screen.h"
 #include "platform/typinfo.h"
 #include "storage/placement.h"
@@ -122,7 +126,7 @@ TEST_F(FormStorageTest, NonSizeableFormRestoresPositionOnly) {
 
     ini.WriteString("TTestDialog", "NormPos", "120,130,700,700");
     auto dialog = MakeForm<TTestDialog>();
-    dialog->resize(250, 150);
+    dialog->SetClientSize(250, 150);
     dialog->show();
     EXPECT_EQ(dialog->geometry(), QRect(120, 130, 250, 150));
 }
@@ -175,6 +179,43 @@ TEST_F(FormStorageTest, RefusedCloseSavesNothing) {
     EXPECT_TRUE(form->close());
     EXPECT_EQ(form->closeQueries, 2);
     EXPECT_TRUE(QFile::exists(IniName()));
+}
+
+TEST_F(FormStorageTest, ModalResultClosesThroughTheCloseQueryAndSaves) {
+    auto form = MakeForm();
+    form->setGeometry(30, 40, 200, 100);
+    QTimer::singleShot(0, form.get(), [&] {
+        form->refuseClose = true;
+        form->SetModalResult(mrOk); // refused: the dialog stays
+        QTimer::singleShot(0, form.get(), [&] {
+            EXPECT_TRUE(form->isVisible());
+            EXPECT_FALSE(QFile::exists(IniName()));
+            form->refuseClose = false;
+            form->SetModalResult(mrOk);
+        });
+    });
+    EXPECT_EQ(form->ShowModal(), mrOk);
+    EXPECT_EQ(form->closeQueries, 2);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(Value("TTestForm", "NormPos"), "30,40,230,140");
+    EXPECT_EQ(Value("TTestForm", "Visible"), "0");
+}
+
+TEST_F(FormStorageTest, AutomaticRestoreErrorsGoToTheApplicationAndTheShowGoesOn) {
+    std::vector<std::string> errors;
+    Application()->OnException = [&](const std::exception& e) { errors.push_back(e.what()); };
+    auto form = MakeForm();
+    int shows = 0;
+    form->OnShow = [&](QObject*) { ++shows; };
+    StorageOf(form.get())->OnRestorePlacement = [](QObject*) {
+        throw Exception("restore went wrong");
+    };
+    form->show();
+    Application()->OnException = nullptr;
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(shows, 1);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front(), "restore went wrong");
 }
 
 TEST_F(FormStorageTest, DestroyingAShownFormSavesOnceWithVisible) {

@@ -1,15 +1,12 @@
 #include "testforms.h"
 
-#include "platform/screen.h"
-
 namespace testforms {
 
-TTestForm::TTestForm(vexo::TComponent* owner) : QWidget(nullptr), TComponent(this, owner) {
-    vexo::Screen().AddForm(this);
-}
-
-TTestForm::~TTestForm() {
-    vexo::Screen().RemoveForm(this);
+TTestForm::TTestForm(vexo::TComponent* owner) : vexo::TForm(owner) {
+    OnCloseQuery = [this](QObject*, bool& canClose) {
+        ++closeQueries;
+        canClose = !refuseClose;
+    };
 }
 
 TTestEdit::TTestEdit(vexo::TComponent* owner)

@@ -1,13 +1,13 @@
 #pragma once
 // Forms and controls for the storage tests: real widgets that are components.
 
-#include <QCloseEvent>
 #include <QWidget>
 #include <functional>
 
 #include "platform/collection.h"
 #include "platform/component.h"
 #include "platform/font.h"
+#include "platform/gui/form.h"
 #include "platform/stringlist.h"
 
 namespace testforms {
@@ -23,34 +23,23 @@ public:
     int width = 64;
 };
 
-class TTestForm : public QWidget, public vexo::TComponent {
+// The framework's own form under a class name of its own; counts close queries and can
+// refuse them.
+class TTestForm : public vexo::TForm {
     Q_OBJECT
-    VEXO_COMPONENT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 public:
     Q_INVOKABLE explicit TTestForm(vexo::TComponent* owner = nullptr);
-    ~TTestForm() override;
-    QString Caption() const { return windowTitle(); }
-    void SetCaption(const QString& caption) { setWindowTitle(caption); }
     bool refuseClose = false;
     int closeQueries = 0;
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        ++closeQueries;
-        event->setAccepted(!refuseClose);
-    }
 };
 
-// A dialog-style form: non-sizeable, and one with a published border style.
+// A dialog-style form: not sizeable.
 class TTestDialog : public TTestForm {
     Q_OBJECT
-    Q_PROPERTY(TFormBorderStyle BorderStyle MEMBER borderStyle)
 public:
-    enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-    Q_ENUM(TFormBorderStyle)
-    Q_INVOKABLE explicit TTestDialog(vexo::TComponent* owner = nullptr) : TTestForm(owner) {}
-    TFormBorderStyle borderStyle = bsDialog;
+    Q_INVOKABLE explicit TTestDialog(vexo::TComponent* owner = nullptr) : TTestForm(owner) {
+        SetBorderStyle(bsDialog);
+    }
 };
 
 class TTestEdit : public QWidget, public vexo::TComponent {

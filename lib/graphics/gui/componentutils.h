@@ -38,8 +38,10 @@ VEXO_GRAPHICS_GUI_EXPORT TComponent* FindForm(const QPoint& point);
 // property propName matches value. Integers and enumerations compare ordinals, floats values,
 // texts (string kinds and class properties read as text) upper-cased unless cmpCaseSensitive,
 // by containment with cmpLike; other kinds never match.
-VEXO_GRAPHICS_GUI_EXPORT TComponent* FindComponentByProperty(TComponent* root, const QString& propName,
-                                                        const QVariant& value, TCompare compare);
+VEXO_GRAPHICS_GUI_EXPORT TComponent* FindComponentByProperty(TComponent* root,
+                                                             const QString& propName,
+                                                             const QVariant& value,
+                                                             TCompare compare);
 // The component of component's owner form whose Tag equals tag.
 VEXO_GRAPHICS_GUI_EXPORT TComponent* FindMenuItemByTag(const TComponent* component, qint32 tag);
 // The first component of component's owner form whose Caption contains "&" + ch in any case.

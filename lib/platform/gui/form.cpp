@@ -128,7 +128,9 @@ int TForm::ShowModal() {
     for (;;) {
         if (modalResult_ == mrNone)
             loop.exec(QEventLoop::DialogExec);
-        if (closeAccepted_ || CloseQuery())
+        // A modal result closes through a real close event, so that whatever watches the
+        // form's closing (a settings storage saving its placement) sees this close too.
+        if (closeAccepted_ || close())
             break;
         modalResult_ = mrNone;
     }
