@@ -7,6 +7,7 @@
 
 #include "app/progressbar.h"
 #include "app/ropmodes.h"
+#include "utils/paths.h"
 
 namespace varnova {
 
@@ -180,8 +181,14 @@ int RunBatch(const TCommandLineOptions& options, const std::atomic<bool>& stop, 
     if (result.Outcome == boCompleted) {
         if (!options.Quiet)
             Print(out, result.Message);
-    } else {
+    } else if (result.FailedName.isEmpty() || result.Message.contains(QLatin1Char('/'))) {
         Print(err, result.Message);
+    } else {
+        // Messages without a path ("Bitmap image is not valid") do not say where the run
+        // stopped; a batch user needs to know.
+        Print(err, result.Message + QStringLiteral(" (while processing ") +
+                       vexo::NormalDir(options.Settings.SourceDir) + result.FailedName +
+                       QLatin1Char(')'));
     }
     return ExitCodeFor(result.Outcome);
 }

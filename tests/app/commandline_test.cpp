@@ -110,7 +110,7 @@ TEST_F(CommandLine, CorruptSourceMidListKeepsTheFilesBeforeItAndWritesNoneAfter)
     WriteFile(src + "Broken.bmp", "BM this is no bitmap");
     const RunOutput r = Run({"--lang", "en", "--jobs", "1"});
     EXPECT_EQ(r.ExitCode, ecFailed);
-    EXPECT_EQ(r.Err, "Bitmap image is not valid\n");
+    EXPECT_EQ(r.Err, "Bitmap image is not valid (while processing " + src + "Broken.bmp)\n");
     EXPECT_EQ(r.Out, "");
     EXPECT_EQ(Entries(out), QStringList({"Alpha.bmp", "beta.bmp"}));
 }
@@ -144,7 +144,8 @@ TEST_F(CommandLine, JpegWorkingPictureCannotBeDrawnOn) {
     WriteFile(picture, jpeg.SaveToBytes());
     const RunOutput r = RunVarnova({"--source", src, "--picture", picture, "--result", out});
     EXPECT_EQ(r.ExitCode, ecFailed);
-    EXPECT_EQ(r.Err, "Can only modify an image if it contains a bitmap\n");
+    EXPECT_EQ(r.Err, "Can only modify an image if it contains a bitmap (while processing " + src +
+                         "a.bmp)\n");
     EXPECT_TRUE(Entries(out).isEmpty());
 }
 
@@ -152,7 +153,7 @@ TEST_F(CommandLine, WorkingPictureOfUnknownKindOrMissing) {
     Source("a.bmp");
     RunOutput r = RunVarnova({"--source", src, "--picture", dir.Path() + "w.png", "--result", out});
     EXPECT_EQ(r.ExitCode, ecFailed);
-    EXPECT_EQ(r.Err, "Unknown picture file extension (.png)\n");
+    EXPECT_EQ(r.Err, "Unknown picture file extension (.png) (while processing " + src + "a.bmp)\n");
     r = RunVarnova({"--source", src, "--picture", dir.Path() + "none.bmp", "--result", out});
     EXPECT_EQ(r.ExitCode, ecFailed);
     EXPECT_EQ(r.Err, "Cannot open file " + dir.Path() + "none.bmp\n");
