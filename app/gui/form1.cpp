@@ -136,9 +136,8 @@ void TForm1::CreateDesignedForm() {
     ProcessBtn1 = Make<TButton>(this, this, "ProcessBtn1", 16, 216, 105, 25);
     ProcessBtn1->SetCaption(MainText(0, mtProcessCaption));
     ProcessBtn1->SetTabStop(false);
-    // The gauge is a plain widget of its library, not a component: shown here, freed by Qt.
     ProgressBar1 = new TvexoGauge(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->SetName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(144, 220, 233, 17);
     ProgressBar1->SetColor(clBtnFace);
     ProgressBar1->SetBevel(TvexoGauge::bshNone);
@@ -170,7 +169,7 @@ void TForm1::CreateDesignedForm() {
     OpenPictureDialog1->SetFilter(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
     OpenPictureDialog1->SetTitle(MainText(0, mtOpenPictureTitle));
     BrowseFolder1 = new TvexoBrowseFolder(this);
-    BrowseFolder1->setObjectName(QStringLiteral("BrowseFolder1"));
+    BrowseFolder1->SetName(QStringLiteral("BrowseFolder1"));
 
     ProcessBtn1->OnClick = [this](QObject* s) { ProcessBtn1Click(s); };
     ProcessBtn2->OnClick = [this](QObject* s) { ProcessBtn2Click(s); };

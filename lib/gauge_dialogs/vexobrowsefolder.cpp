@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "gauge_dialogs/gaugedialogsclasses.h"
 #include "platform/gui/application.h"
 #include "utils/paths.h"
 
@@ -50,12 +51,15 @@ QString GetSpecialFolderLocation(TvexoBrowseFolder::TvexoBrowseFolders folder) {
     return NormalDir(path);
 }
 
-TvexoBrowseFolder::TvexoBrowseFolder(QObject* owner) : QObject(owner) {}
+TvexoBrowseFolder::TvexoBrowseFolder(TComponent* owner)
+    : QObject(nullptr), TComponent(this, owner) {
+    RegisterGaugeDialogsClasses();
+}
 
 QWidget* TvexoBrowseFolder::OwnerWindow() const {
     if (OwnerHandle)
         return OwnerHandle;
-    if (auto* w = qobject_cast<QWidget*>(parent()))
+    if (auto* w = Owner() ? qobject_cast<QWidget*>(Owner()->Object()) : nullptr)
         return w->window();
     return Application()->MainForm();
 }

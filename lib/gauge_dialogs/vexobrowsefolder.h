@@ -1,7 +1,8 @@
 #pragma once
 // A non-visual component that lets the user choose a folder in a modal folder browser and
 // returns it with a trailing "/". The last choice is kept in Directory and preselected the
-// next time.
+// next time. A component: its owner frees it, and an owner that is a widget is the dialog's
+// parent window.
 
 #include <QFlags>
 #include <QModelIndex>
@@ -12,13 +13,15 @@
 #include <memory>
 
 #include "gauge_dialogs/browsefolderdialog.h"
+#include "platform/component.h"
 #include "platform/gui/control.h"
 #include "vexo/gauge_dialogs_export.h"
 
 namespace vexo {
 
-class VEXO_GAUGE_DIALOGS_EXPORT TvexoBrowseFolder : public QObject {
+class VEXO_GAUGE_DIALOGS_EXPORT TvexoBrowseFolder : public QObject, public TComponent {
     Q_OBJECT
+    VEXO_COMPONENT
     Q_PROPERTY(QString Directory READ Directory WRITE SetDirectory)
     Q_PROPERTY(QString Title READ Title WRITE SetTitle)
     Q_PROPERTY(TvexoBrowseViewFlags ViewFlags READ ViewFlags WRITE SetViewFlags)
@@ -66,7 +69,7 @@ public:
     using TvexoChangedEvent =
         std::function<void(QObject* Sender, const QModelIndex& ItemIDList, const QString& DirName)>;
 
-    explicit TvexoBrowseFolder(QObject* owner = nullptr);
+    Q_INVOKABLE explicit TvexoBrowseFolder(vexo::TComponent* owner = nullptr);
 
     QString Directory() const { return directory_; }
     void SetDirectory(const QString& directory) { directory_ = directory; }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "gauge_dialogs/angletext.h"
+#include "gauge_dialogs/gaugedialogsclasses.h"
 #include "gauge_dialogs/gaugegeometry.h"
 #include "platform/canvas.h"
 #include "platform/exception.h"
@@ -33,7 +34,13 @@ void TvexoGauge::SimulateOutOfMemory(bool fail) {
     simulateOutOfMemory = fail;
 }
 
-TvexoGauge::TvexoGauge(QWidget* parent) : QWidget(parent) {
+TvexoGauge::TvexoGauge(TComponent* owner) : TvexoGauge(owner, nullptr) {}
+
+// The text colour role is never used: the text is drawn white and combined by exclusive-or.
+TvexoGauge::TvexoGauge(TComponent* owner, QWidget* parent)
+    : QWidget(VisualParent(owner, parent)),
+      TControl(this, clWindow, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
+    RegisterGaugeDialogsClasses();
     // Framed and opaque: the gauge paints every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(100, 18);
@@ -125,9 +132,9 @@ void TvexoGauge::SetShowPercentSymbol(bool show) {
 }
 
 void TvexoGauge::SetColor(TColor color) {
-    if (color == color_)
+    if (color == Color())
         return;
-    color_ = color;
+    TControl::SetColor(color);
     RepaintProgress();
 }
 
@@ -178,7 +185,7 @@ void TvexoGauge::RecalcPercent() {
 }
 
 void TvexoGauge::DrawBevel(TCanvas& canvas, TRect& r, TBevelShape shape) const {
-    canvas.Brush.Color = color_;
+    canvas.Brush.Color = Color();
     canvas.FillRect(r);
     canvas.Brush.Style = bsClear;
     auto topLeftLines = [&](TColor color) {
@@ -234,7 +241,7 @@ void TvexoGauge::DrawKind(TCanvas& c, const TRect& r) const {
         break;
     case gkPie:
     case gkModernPie: {
-        c.Brush.Color = color_;
+        c.Brush.Color = Color();
         c.FillRect(r);
         c.Brush.Color = backColor_;
         const TGaugePie pie = GaugePieGeometry(r, percentDone_, kind_ == gkModernPie);
@@ -250,7 +257,7 @@ void TvexoGauge::DrawKind(TCanvas& c, const TRect& r) const {
         break;
     }
     case gkNeedle: {
-        c.Brush.Color = color_;
+        c.Brush.Color = Color();
         c.FillRect(r);
         c.Brush.Color = backColor_;
         const TGaugeNeedle n = GaugeNeedleGeometry(r, percentDone_);
@@ -295,7 +302,7 @@ void TvexoGauge::RepaintProgress() {
     TCanvas image(image_.get());
     TCanvas overlay(overlay_.get());
     TRect r = Rect(0, 0, width(), height());
-    image.Brush.Color = color_;
+    image.Brush.Color = Color();
     image.FillRect(r);
     DrawBevel(image, r, bevel_);
     r = Rect(r.Left + bevelMargin_, r.Top + bevelMargin_, r.Right - bevelMargin_,
@@ -353,6 +360,7 @@ void TvexoGauge::paintEvent(QPaintEvent*) {
 }
 
 void TvexoGauge::changeEvent(QEvent* event) {
+    ControlChanged(event);
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         RepaintProgress();

@@ -3,12 +3,16 @@
 // half-dial needle. Every visible change is drawn at once into an off-screen image; the
 // kind's drawing is combined into it by exclusive-or transfers, and so is the text, which
 // therefore shows inverted over whatever lies beneath it.
+//
+// A control of the framework: Color (the area outside the progress area) and the Font of the
+// text are the control's own, so that the gauge keeps a single colour and font store.
 
 #include <QString>
 #include <QWidget>
 #include <memory>
 
 #include "gauge_dialogs/bltbitmap.h"
+#include "platform/gui/control.h"
 #include "platform/types.h"
 #include "vexo/gauge_dialogs_export.h"
 
@@ -16,8 +20,9 @@ namespace vexo {
 
 class TCanvas;
 
-class VEXO_GAUGE_DIALOGS_EXPORT TvexoGauge : public QWidget {
+class VEXO_GAUGE_DIALOGS_EXPORT TvexoGauge : public QWidget, public TControl, public TComponent {
     Q_OBJECT
+    VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int PercentDone READ PercentDone STORED false)
     Q_PROPERTY(TBevelShape Bevel READ Bevel WRITE SetBevel STORED true)
@@ -31,19 +36,21 @@ class VEXO_GAUGE_DIALOGS_EXPORT TvexoGauge : public QWidget {
     Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
     Q_PROPERTY(int Progress READ Progress WRITE SetProgress STORED true)
     Q_PROPERTY(bool ShowPercentSymbol READ ShowPercentSymbol WRITE SetShowPercentSymbol)
-    Q_PROPERTY(uint Color READ Color WRITE SetColor)
+    VEXO_CONTROL_COLOR
+    VEXO_CONTROL_FONT
+    VEXO_CONTROL_STATE
     // Declared stream defaults. ShowPercentSymbol declares false, the value a new gauge
     // has, so that a stored true reads back as true.
-    Q_CLASSINFO("default:Caption", "")
-    Q_CLASSINFO("default:BevelMargin", "0")
-    Q_CLASSINFO("default:Kind", "gkHorizontalBar")
-    Q_CLASSINFO("default:ShowText", "true")
-    Q_CLASSINFO("default:ForeColor", "0")
-    Q_CLASSINFO("default:BackColor", "2147483663")
-    Q_CLASSINFO("default:MinValue", "0")
-    Q_CLASSINFO("default:MaxValue", "100")
-    Q_CLASSINFO("default:ShowPercentSymbol", "false")
-    Q_CLASSINFO("default:Color", "2147483653")
+    Q_CLASSINFO("Default.Caption", "")
+    Q_CLASSINFO("Default.BevelMargin", "0")
+    Q_CLASSINFO("Default.Kind", "gkHorizontalBar")
+    Q_CLASSINFO("Default.ShowText", "True")
+    Q_CLASSINFO("Default.ForeColor", "0")
+    Q_CLASSINFO("Default.BackColor", "2147483663")
+    Q_CLASSINFO("Default.MinValue", "0")
+    Q_CLASSINFO("Default.MaxValue", "100")
+    Q_CLASSINFO("Default.ShowPercentSymbol", "False")
+    Q_CLASSINFO("Default.Color", "2147483653")
 
 public:
     enum TGaugeKind {
@@ -58,7 +65,8 @@ public:
     enum TBevelShape { bshNone = 0, bshRaised = 1, bshLowered = 2, bshBorder = 3, bshFrame = 4 };
     Q_ENUM(TBevelShape)
 
-    explicit TvexoGauge(QWidget* parent = nullptr);
+    Q_INVOKABLE explicit TvexoGauge(vexo::TComponent* owner = nullptr);
+    TvexoGauge(TComponent* owner, QWidget* parent);
     ~TvexoGauge() override;
 
     QString Caption() const { return caption_; }
@@ -75,8 +83,7 @@ public:
     int MaxValue() const { return maxValue_; }
     int Progress() const { return progress_; }
     bool ShowPercentSymbol() const { return showPercentSymbol_; }
-    // Colour of the area outside the progress area.
-    TColor Color() const { return color_; }
+    // Color, the area outside the progress area, is the control's (TControl::Color).
 
     // The setters below ignore an unchanged value; a changed one is stored and the
     // progress repainted at once.
@@ -138,7 +145,6 @@ private:
     int maxValue_ = 100;
     int progress_ = 0;
     bool showPercentSymbol_ = false;
-    TColor color_ = clWindow;
 
     std::unique_ptr<TBltBitmap> image_;
     std::unique_ptr<TBltBitmap> overlay_;

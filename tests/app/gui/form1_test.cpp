@@ -103,7 +103,9 @@ TEST_F(StartState, EveryDesignedControlIsOwnedByTheFormUnderItsName) {
         {"ListBox1", form->ListBox1},
         {"Bevel1", form->Bevel1},
         {"Image3", form->Image3},
-        {"OpenPictureDialog1", form->OpenPictureDialog1}};
+        {"OpenPictureDialog1", form->OpenPictureDialog1},
+        {"ProgressBar1", form->ProgressBar1},
+        {"BrowseFolder1", form->BrowseFolder1}};
     EXPECT_EQ(form->Name(), QStringLiteral("Form1"));
     for (const auto& [name, control] : designed) {
         vexo::TComponent* found = form->FindComponent(QString::fromLatin1(name));
