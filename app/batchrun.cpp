@@ -15,7 +15,7 @@
 #include "app/filecombiner.h"
 #include "app/resultfile.h"
 #include "app/workimagecache.h"
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 #include "utils/paths.h"
 
 namespace varnova {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/bmpcodec.h"
-#include "platform/exception.h"
+#include "platform/image/bmpcodec.h"
+#include "platform/runtime/exception.h"
 #include "utils/paths.h"
 
 namespace varnova {

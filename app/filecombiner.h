@@ -19,8 +19,8 @@
 #include "app/resultfile.h"
 #include "app/sourcereader.h"
 #include "app/workimagecache.h"
-#include "platform/pixelformat.h"
-#include "platform/ropengine.h"
+#include "platform/image/pixelformat.h"
+#include "platform/image/ropengine.h"
 
 namespace varnova {
 

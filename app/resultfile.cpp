@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 
 namespace varnova {
 

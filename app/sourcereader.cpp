@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 
 namespace varnova {
 

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <sys/stat.h>
 
-#include "platform/exception.h"
-#include "platform/picture.h"
+#include "platform/image/picture.h"
+#include "platform/runtime/exception.h"
 
 namespace varnova {
 

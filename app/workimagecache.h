@@ -12,7 +12,7 @@
 #include <mutex>
 #include <sys/types.h>
 
-#include "platform/bitmap.h"
+#include "platform/image/bitmap.h"
 
 namespace varnova {
 

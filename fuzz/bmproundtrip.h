@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/bmpcodec.h"
-#include "platform/exception.h"
+#include "platform/image/bmpcodec.h"
+#include "platform/runtime/exception.h"
 
 namespace vexo::fuzzing {
 

@@ -5,8 +5,8 @@
 
 #include "app/gui/resources.h"
 #include "app/maintexts.h"
-#include "platform/exception.h"
-#include "platform/jpegimage.h"
+#include "platform/image/jpegimage.h"
+#include "platform/runtime/exception.h"
 
 namespace varnova {
 

@@ -5,9 +5,9 @@
 #include "app/batchrun.h"
 #include "app/gui/aboutform.h"
 #include "app/gui/resources.h"
-#include "platform/exception.h"
 #include "platform/gui/elidepath.h"
 #include "platform/gui/messagebox.h"
+#include "platform/runtime/exception.h"
 
 namespace varnova {
 

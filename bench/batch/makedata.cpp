@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/bitmap.h"
-#include "platform/bmpcodec.h"
+#include "platform/image/bitmap.h"
+#include "platform/image/bmpcodec.h"
 
 using vexo::TBitmap;
 

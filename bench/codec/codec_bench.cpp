@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 #include <cstring>
 
-#include "platform/bmpcodec.h"
+#include "platform/image/bmpcodec.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/ropmodes.h"
-#include "platform/ropengine.h"
+#include "platform/image/ropengine.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/formatsettings.h"
+#include "platform/text/formatsettings.h"
 
 namespace vexo {
 

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "calculator/calcoperation.h"
-#include "platform/floatformat.h"
+#include "platform/text/floatformat.h"
 #include "vexo/calculator_export.h"
 
 namespace vexo {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "platform/datetimetext.h"
-#include "platform/floatformat.h"
-#include "platform/formatsettings.h"
+#include "platform/text/datetimetext.h"
+#include "platform/text/floatformat.h"
+#include "platform/text/formatsettings.h"
 #include "utils/strutils.h"
 #include "utils/words.h"
 

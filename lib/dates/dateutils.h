@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/datetime.h"
+#include "platform/text/datetime.h"
 #include "vexo/dates_export.h"
 
 namespace vexo {

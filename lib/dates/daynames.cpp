@@ -1,6 +1,6 @@
 #include "dates/daynames.h"
 
-#include "platform/formatsettings.h"
+#include "platform/text/formatsettings.h"
 
 namespace vexo {
 

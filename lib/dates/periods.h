@@ -3,7 +3,7 @@
 // bound is the period's first day; the second is the first day after it, except for the week,
 // whose second bound is its own Sunday.
 
-#include "platform/datetime.h"
+#include "platform/text/datetime.h"
 #include "vexo/dates_export.h"
 
 namespace vexo {

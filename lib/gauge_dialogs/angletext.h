@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 #include "vexo/gauge_dialogs_export.h"
 
 namespace vexo {

@@ -1,7 +1,7 @@
 #pragma once
 // A bitmap that can take another bitmap's size, used for a control's off-screen images.
 
-#include "platform/bitmap.h"
+#include "platform/image/bitmap.h"
 #include "vexo/gauge_dialogs_export.h"
 
 namespace vexo {

@@ -2,7 +2,7 @@
 
 #include "gauge_dialogs/vexobrowsefolder.h"
 #include "gauge_dialogs/vexogauge.h"
-#include "platform/classregistry.h"
+#include "platform/runtime/classregistry.h"
 
 namespace vexo {
 

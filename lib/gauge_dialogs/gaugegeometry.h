@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "gauge_dialogs/vexogauge.h"
-#include "platform/types.h"
+#include "platform/runtime/types.h"
 
 namespace vexo {
 

@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "gauge_dialogs/browsefolderdialog.h"
-#include "platform/component.h"
 #include "platform/gui/control.h"
+#include "platform/runtime/component.h"
 #include "vexo/gauge_dialogs_export.h"
 
 namespace vexo {

@@ -7,8 +7,8 @@
 #include "gauge_dialogs/angletext.h"
 #include "gauge_dialogs/gaugedialogsclasses.h"
 #include "gauge_dialogs/gaugegeometry.h"
-#include "platform/canvas.h"
-#include "platform/exception.h"
+#include "platform/image/canvas.h"
+#include "platform/runtime/exception.h"
 
 namespace vexo {
 

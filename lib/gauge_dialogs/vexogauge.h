@@ -13,7 +13,7 @@
 
 #include "gauge_dialogs/bltbitmap.h"
 #include "platform/gui/control.h"
-#include "platform/types.h"
+#include "platform/runtime/types.h"
 #include "vexo/gauge_dialogs_export.h"
 
 namespace vexo {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/pixelformat.h"
+#include "platform/image/pixelformat.h"
 
 namespace vexo {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "graphics/vexobitmaparray.h"
-#include "platform/bitmap.h"
+#include "platform/image/bitmap.h"
 #include "vexo/graphics_export.h"
 
 namespace vexo {

@@ -5,8 +5,8 @@
 #include <limits>
 #include <new>
 
-#include "platform/exception.h"
-#include "platform/picture.h"
+#include "platform/image/picture.h"
+#include "platform/runtime/exception.h"
 
 namespace vexo {
 

@@ -10,8 +10,8 @@
 
 #include "graphics/dibits.h"
 #include "graphics/vexobitmaparray.h"
-#include "platform/bitmap.h"
-#include "platform/types.h"
+#include "platform/image/bitmap.h"
+#include "platform/runtime/types.h"
 #include "vexo/graphics_export.h"
 
 namespace vexo {

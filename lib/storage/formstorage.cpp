@@ -6,10 +6,10 @@
 #include <QtDebug>
 
 #include "graphics/gui/componentutils.h"
-#include "platform/colortext.h"
-#include "platform/font.h"
 #include "platform/gui/application.h"
-#include "platform/stringlist.h"
+#include "platform/runtime/stringlist.h"
+#include "platform/text/colortext.h"
+#include "platform/text/font.h"
 #include "storage/placement.h"
 #include "storage/propsstorage.h"
 #include "storage/storeditems.h"

@@ -19,10 +19,10 @@
 #include <functional>
 #include <memory>
 
-#include "platform/component.h"
-#include "platform/inifile.h"
-#include "platform/stringlist.h"
-#include "platform/types.h"
+#include "platform/ini/inifile.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/stringlist.h"
+#include "platform/runtime/types.h"
 #include "vexo/storage_export.h"
 
 class QWidget;

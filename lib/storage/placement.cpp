@@ -3,11 +3,11 @@
 #include <QMetaObject>
 #include <QWidget>
 
-#include "platform/component.h"
-#include "platform/floatformat.h"
-#include "platform/inifile.h"
-#include "platform/screen.h"
-#include "platform/typinfo.h"
+#include "platform/ini/inifile.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/screen.h"
+#include "platform/runtime/typinfo.h"
+#include "platform/text/floatformat.h"
 #include "utils/words.h"
 
 namespace vexo {

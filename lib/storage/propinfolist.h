@@ -4,7 +4,7 @@
 #include <QList>
 #include <QObject>
 
-#include "platform/typinfo.h"
+#include "platform/runtime/typinfo.h"
 #include "vexo/storage_export.h"
 
 namespace vexo {

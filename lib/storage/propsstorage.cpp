@@ -1,9 +1,9 @@
 #include "storage/propsstorage.h"
 
-#include "platform/collection.h"
-#include "platform/floatformat.h"
-#include "platform/formatsettings.h"
-#include "platform/stringlist.h"
+#include "platform/runtime/collection.h"
+#include "platform/runtime/stringlist.h"
+#include "platform/text/floatformat.h"
+#include "platform/text/formatsettings.h"
 #include "storage/propinfolist.h"
 #include "storage/storage_p.h"
 #include "storage/storeditems.h"

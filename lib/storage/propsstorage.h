@@ -14,8 +14,8 @@
 #include <functional>
 #include <memory>
 
-#include "platform/component.h"
-#include "platform/typinfo.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/typinfo.h"
 #include "vexo/storage_export.h"
 
 namespace vexo {

@@ -1,7 +1,7 @@
 #include "storage/rttiutils.h"
 
-#include "platform/classregistry.h"
-#include "platform/typinfo.h"
+#include "platform/runtime/classregistry.h"
+#include "platform/runtime/typinfo.h"
 
 namespace vexo {
 

@@ -10,8 +10,8 @@
 #include <QObject>
 #include <QString>
 
-#include "platform/component.h"
-#include "platform/exception.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/exception.h"
 #include "vexo/storage_export.h"
 
 namespace vexo {

@@ -1,7 +1,7 @@
 #include "storage/storeditems.h"
 
-#include "platform/screen.h"
-#include "platform/stringlist.h"
+#include "platform/runtime/screen.h"
+#include "platform/runtime/stringlist.h"
 
 namespace vexo {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/component.h"
+#include "platform/runtime/component.h"
 #include "vexo/storage_export.h"
 
 namespace vexo {

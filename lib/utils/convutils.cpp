@@ -1,7 +1,7 @@
 #include "utils/convutils.h"
 
-#include "platform/floatformat.h"
-#include "platform/formatsettings.h"
+#include "platform/text/floatformat.h"
+#include "platform/text/formatsettings.h"
 #include "utils/strutils.h"
 
 namespace vexo {

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/alignment.h"
+#include "platform/text/alignment.h"
 #include "vexo/utils_export.h"
 
 namespace vexo {

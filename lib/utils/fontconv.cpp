@@ -1,6 +1,6 @@
 #include "utils/fontconv.h"
 
-#include "platform/colortext.h"
+#include "platform/text/colortext.h"
 #include "utils/convutils.h"
 #include "utils/words.h"
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "platform/font.h"
+#include "platform/text/font.h"
 #include "vexo/utils_export.h"
 
 namespace vexo {

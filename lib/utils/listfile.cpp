@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 #include "utils/vexotypedlist.h"
 
 namespace vexo {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/types.h"
+#include "platform/runtime/types.h"
 #include "vexo/utils_export.h"
 
 namespace vexo {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/alignment.h"
+#include "platform/text/alignment.h"
 #include "utils/setofchars.h"
 #include "vexo/utils_export.h"
 

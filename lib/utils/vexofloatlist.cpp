@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "platform/floatformat.h"
+#include "platform/text/floatformat.h"
 #include "utils/listfile_p.h"
 #include "utils/vexointegerlist.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/floatformat.h"
+#include "platform/text/floatformat.h"
 #include "utils/listfile_p.h"
 
 namespace vexo {

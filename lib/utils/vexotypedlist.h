@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 
 namespace vexo {
 

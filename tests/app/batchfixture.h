@@ -10,10 +10,10 @@
 #include <QStringList>
 
 #include "app/ropmodes.h"
-#include "platform/bitmap.h"
-#include "platform/bmpcodec.h"
-#include "platform/picture.h"
-#include "platform/ropengine.h"
+#include "platform/image/bitmap.h"
+#include "platform/image/bmpcodec.h"
+#include "platform/image/picture.h"
+#include "platform/image/ropengine.h"
 
 namespace batchtest {
 

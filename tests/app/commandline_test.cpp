@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "batchfixture.h"
-#include "platform/jpegimage.h"
+#include "platform/image/jpegimage.h"
 #include "support/testdir.h"
 
 using namespace varnova;

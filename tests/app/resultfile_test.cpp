@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "batchfixture.h"
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 #include "support/testdir.h"
 
 using namespace varnova;

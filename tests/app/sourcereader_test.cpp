@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "batchfixture.h"
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 #include "support/testdir.h"
 
 using namespace varnova;

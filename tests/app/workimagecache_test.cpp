@@ -7,8 +7,8 @@
 #include <utime.h>
 
 #include "batchfixture.h"
-#include "platform/exception.h"
-#include "platform/jpegimage.h"
+#include "platform/image/jpegimage.h"
+#include "platform/runtime/exception.h"
 #include "support/testdir.h"
 
 using namespace varnova;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#include "platform/formatsettings.h"
+#include "platform/text/formatsettings.h"
 
 using namespace vexo;
 

@@ -2,7 +2,7 @@
 // Deterministic settings for the date tests: the process-wide format settings replaced for the
 // lifetime of the object, and the clock fixed.
 
-#include "platform/formatsettings.h"
+#include "platform/text/formatsettings.h"
 #include "support/fixedclock.h"
 
 class SettingsScope {

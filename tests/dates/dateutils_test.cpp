@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dates/dates_support.h"
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 #include "utils/words.h"
 
 using namespace vexo;

@@ -5,11 +5,11 @@
 
 #include "gauge_dialogs/vexobrowsefolder.h"
 #include "gauge_dialogs/vexogauge.h"
-#include "platform/canvas.h"
-#include "platform/classregistry.h"
-#include "platform/font.h"
 #include "platform/gui/form.h"
-#include "platform/typinfo.h"
+#include "platform/image/canvas.h"
+#include "platform/runtime/classregistry.h"
+#include "platform/runtime/typinfo.h"
+#include "platform/text/font.h"
 
 using namespace vexo;
 

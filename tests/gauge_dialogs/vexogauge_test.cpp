@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "gauge_dialogs/gaugegeometry.h"
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 
 using namespace vexo;
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/bmpcodec.h"
-#include "platform/exception.h"
-#include "platform/picture.h"
+#include "platform/image/bmpcodec.h"
+#include "platform/image/picture.h"
+#include "platform/runtime/exception.h"
 #include "samebitmap.h"
 #include "support/testdir.h"
 

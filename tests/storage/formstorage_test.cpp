@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/font.h"
 #include "platform/gui/application.h"
-#include "platform/screen.h"
-#include "platform/typinfo.h"
+#include "platform/runtime/screen.h"
+#include "platform/runtime/typinfo.h"
+#include "platform/text/font.h"
 #include "storage/placement.h"
 #include "support/testdir.h"
 #include "testforms.h"

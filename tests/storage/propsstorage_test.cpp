@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "platform/formatsettings.h"
-#include "platform/inifile.h"
-#include "platform/stringlist.h"
+#include "platform/ini/inifile.h"
+#include "platform/runtime/stringlist.h"
+#include "platform/text/formatsettings.h"
 #include "storage/storeditems.h"
 #include "support/testdir.h"
 #include "testforms.h"

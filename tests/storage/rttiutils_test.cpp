@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/classregistry.h"
-#include "platform/typinfo.h"
+#include "platform/runtime/classregistry.h"
+#include "platform/runtime/typinfo.h"
 #include "testforms.h"
 
 using namespace vexo;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/stringlist.h"
+#include "platform/runtime/stringlist.h"
 #include "testforms.h"
 
 using namespace vexo;

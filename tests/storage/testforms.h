@@ -4,11 +4,11 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/collection.h"
-#include "platform/component.h"
-#include "platform/font.h"
 #include "platform/gui/form.h"
-#include "platform/stringlist.h"
+#include "platform/runtime/collection.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/stringlist.h"
+#include "platform/text/font.h"
 
 namespace testforms {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Fixes the library's clock (Now/Date/Time) for the lifetime of the object.
 
-#include "platform/datetime.h"
+#include "platform/text/datetime.h"
 
 class FixedClock {
 public:

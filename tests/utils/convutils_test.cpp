@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/formatsettings.h"
+#include "platform/text/formatsettings.h"
 
 using namespace vexo;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/exception.h"
+#include "platform/runtime/exception.h"
 #include "utils/words.h"
 
 using namespace vexo;

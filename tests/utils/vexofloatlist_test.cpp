@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "platform/formatsettings.h"
+#include "platform/text/formatsettings.h"
 #include "support/testdir.h"
 #include "utils/vexointegerlist.h"
 

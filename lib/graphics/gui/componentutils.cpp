@@ -3,8 +3,8 @@
 #include <QMetaMethod>
 #include <QWidget>
 
-#include "platform/screen.h"
-#include "platform/typinfo.h"
+#include "platform/runtime/screen.h"
+#include "platform/runtime/typinfo.h"
 
 namespace vexo {
 

@@ -11,8 +11,8 @@
 #include <QString>
 #include <QVariant>
 
-#include "platform/component.h"
-#include "platform/types.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/types.h"
 #include "vexo/graphics_gui_export.h"
 
 class QWidget;

@@ -5,10 +5,10 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "platform/exception.h"
 #include "platform/gui/control.h"
 #include "platform/gui/hintwindow.h"
 #include "platform/gui/messagebox.h"
+#include "platform/runtime/exception.h"
 
 namespace vexo {
 

@@ -10,7 +10,7 @@
 #include <exception>
 #include <functional>
 
-#include "platform/types.h"
+#include "platform/runtime/types.h"
 #include "vexo/platform_gui_export.h"
 
 class QMessageBox;

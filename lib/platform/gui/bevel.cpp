@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 
 namespace vexo {
 

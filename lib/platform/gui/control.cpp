@@ -3,7 +3,7 @@
 #include <QEvent>
 #include <QVariant>
 
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 
 namespace vexo {
 

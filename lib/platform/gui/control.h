@@ -14,11 +14,11 @@
 #include <functional>
 #include <memory>
 
-#include "platform/alignment.h"
-#include "platform/component.h"
-#include "platform/font.h"
-#include "platform/notifyevent.h"
-#include "platform/types.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/notifyevent.h"
+#include "platform/runtime/types.h"
+#include "platform/text/alignment.h"
+#include "platform/text/font.h"
 #include "vexo/platform_gui_export.h"
 
 class QEvent;

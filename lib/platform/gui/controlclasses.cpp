@@ -1,6 +1,5 @@
 #include "platform/gui/controlclasses.h"
 
-#include "platform/classregistry.h"
 #include "platform/gui/bevel.h"
 #include "platform/gui/button.h"
 #include "platform/gui/combobox.h"
@@ -12,6 +11,7 @@
 #include "platform/gui/listbox.h"
 #include "platform/gui/openpicturedialog.h"
 #include "platform/gui/speedbutton.h"
+#include "platform/runtime/classregistry.h"
 
 namespace vexo {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 #include "vexo/platform_gui_export.h"
 
 namespace vexo {

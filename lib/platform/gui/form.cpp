@@ -7,10 +7,10 @@
 #include <QScreen>
 #include <QShowEvent>
 
-#include "platform/canvas.h"
 #include "platform/gui/application.h"
 #include "platform/gui/controlclasses.h"
-#include "platform/screen.h"
+#include "platform/image/canvas.h"
+#include "platform/runtime/screen.h"
 
 namespace vexo {
 

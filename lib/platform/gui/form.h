@@ -9,10 +9,10 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/component.h"
 #include "platform/gui/control.h"
 #include "platform/gui/messagebox.h"
-#include "platform/types.h"
+#include "platform/runtime/component.h"
+#include "platform/runtime/types.h"
 
 namespace vexo {
 

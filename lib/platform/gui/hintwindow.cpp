@@ -4,7 +4,7 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 
 namespace vexo {
 

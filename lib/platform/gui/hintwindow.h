@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "platform/types.h"
+#include "platform/runtime/types.h"
 #include "vexo/platform_gui_export.h"
 
 namespace vexo {

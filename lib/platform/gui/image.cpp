@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "platform/gui/application.h"
-#include "platform/jpegimage.h"
+#include "platform/image/jpegimage.h"
 
 namespace vexo {
 

@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QWidget>
 
-#include "platform/canvas.h"
 #include "platform/gui/control.h"
-#include "platform/picture.h"
+#include "platform/image/canvas.h"
+#include "platform/image/picture.h"
 
 namespace vexo {
 

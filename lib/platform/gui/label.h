@@ -4,8 +4,8 @@
 
 #include <QLabel>
 
-#include "platform/canvas.h"
 #include "platform/gui/control.h"
+#include "platform/image/canvas.h"
 
 namespace vexo {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/component.h"
+#include "platform/runtime/component.h"
 #include "vexo/platform_gui_export.h"
 
 namespace vexo {

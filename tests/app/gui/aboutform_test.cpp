@@ -7,7 +7,7 @@
 
 #include "app/maintexts.h"
 #include "guitestsupport.h"
-#include "platform/jpegimage.h"
+#include "platform/image/jpegimage.h"
 
 using namespace varnova;
 using namespace varnova::testing;

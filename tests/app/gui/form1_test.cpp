@@ -10,7 +10,7 @@
 #include "gauge_dialogs/browsefolderdialog.h"
 #include "guitestsupport.h"
 #include "platform/gui/hintwindow.h"
-#include "platform/screen.h"
+#include "platform/runtime/screen.h"
 
 using namespace varnova;
 using namespace varnova::testing;

@@ -13,9 +13,9 @@
 
 #include "app/gui/aboutform.h"
 #include "app/gui/form1.h"
-#include "platform/bitmap.h"
-#include "platform/canvas.h"
 #include "platform/gui/application.h"
+#include "platform/image/bitmap.h"
+#include "platform/image/canvas.h"
 #include <QDir>
 #include <QPushButton>
 #include <QTest>

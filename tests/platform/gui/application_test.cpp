@@ -4,10 +4,10 @@
 #include <QHelpEvent>
 #include <gtest/gtest.h>
 
-#include "platform/exception.h"
 #include "platform/gui/control.h"
 #include "platform/gui/hintwindow.h"
 #include "platform/gui/messagebox.h"
+#include "platform/runtime/exception.h"
 
 using namespace vexo;
 

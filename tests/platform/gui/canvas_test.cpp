@@ -1,4 +1,4 @@
-#include "platform/canvas.h"
+#include "platform/image/canvas.h"
 
 #include <gtest/gtest.h>
 #include <vector>

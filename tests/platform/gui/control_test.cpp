@@ -3,9 +3,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/canvas.h"
-#include "platform/classregistry.h"
-#include "platform/exception.h"
 #include "platform/gui/application.h"
 #include "platform/gui/bevel.h"
 #include "platform/gui/button.h"
@@ -19,7 +16,10 @@
 #include "platform/gui/listbox.h"
 #include "platform/gui/openpicturedialog.h"
 #include "platform/gui/speedbutton.h"
-#include "platform/typinfo.h"
+#include "platform/image/canvas.h"
+#include "platform/runtime/classregistry.h"
+#include "platform/runtime/exception.h"
+#include "platform/runtime/typinfo.h"
 
 using namespace vexo;
 

@@ -6,15 +6,15 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-#include "platform/canvas.h"
 #include "platform/gui/application.h"
 #include "platform/gui/combobox.h"
 #include "platform/gui/edit.h"
 #include "platform/gui/groupbox.h"
 #include "platform/gui/label.h"
 #include "platform/gui/listbox.h"
-#include "platform/screen.h"
-#include "platform/typinfo.h"
+#include "platform/image/canvas.h"
+#include "platform/runtime/screen.h"
+#include "platform/runtime/typinfo.h"
 
 using namespace vexo;
 

@@ -1,0 +1,112 @@
+#include "platform/image/bmprle_p.h"
+
+#include <cstring>
+
+#include "platform/image/bmpformat_p.h"
+
+namespace vexo::bmp {
+
+namespace {
+
+inline void SetNibble(std::uint8_t* line, int x, std::uint8_t index) {
+    std::uint8_t& byte = line[x >> 1];
+    byte =
+        (x & 1) ? std::uint8_t((byte & 0xF0) | index) : std::uint8_t((byte & 0x0F) | (index << 4));
+}
+
+// Both formats share one stream grammar: (count, value) runs and escapes after a zero count
+// (0 end of line, 1 end of bitmap, 2 delta, n >= 3 an absolute run of n pixels padded to a
+// 16-bit boundary). Only how a byte holds pixels differs.
+template <int Bits>
+void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap) {
+    const int width = bitmap.Width();
+    const int height = bitmap.Height();
+    int x = 0;
+    int row = 0; // from the bottom, as the stream counts
+    std::size_t p = 0;
+    for (;;) {
+        if (size - p < 2) {
+            // A stream may stop without end-of-bitmap once end-of-line has closed the top row.
+            if (p == size && row >= height)
+                return;
+            Invalid();
+        }
+        const int count = data[p];
+        const std::uint8_t value = data[p + 1];
+        p += 2;
+        if (count > 0) {
+            if (row >= height || count > width - x)
+                Invalid();
+            std::uint8_t* line = bitmap.ScanLine(height - 1 - row);
+            if constexpr (Bits == 8) {
+                if (value >= paletteSize)
+                    Invalid();
+                std::memset(line + x, value, std::size_t(count));
+            } else {
+                const std::uint8_t high = value >> 4;
+                const std::uint8_t low = value & 0x0F;
+                if (high >= paletteSize || (count > 1 && low >= paletteSize))
+                    Invalid();
+                for (int i = 0; i < count; ++i)
+                    SetNibble(line, x + i, (i & 1) ? low : high);
+            }
+            x += count;
+            continue;
+        }
+        switch (value) {
+        case 0: // end of line
+            x = 0;
+            if (++row > height)
+                Invalid();
+            break;
+        case 1: // end of bitmap
+            return;
+        case 2: // delta: move right and up
+            if (size - p < 2)
+                Invalid();
+            x += data[p];
+            row += data[p + 1];
+            p += 2;
+            if (x > width || row > height)
+                Invalid();
+            break;
+        default: { // absolute run
+            const int n = value;
+            const std::size_t bytes = Bits == 8 ? std::size_t(n) : std::size_t(n + 1) / 2;
+            const std::size_t padded = (bytes + 1) & ~std::size_t(1);
+            if (size - p < padded || row >= height || n > width - x)
+                Invalid();
+            std::uint8_t* line = bitmap.ScanLine(height - 1 - row);
+            const std::uint8_t* src = data + p;
+            for (int i = 0; i < n; ++i) {
+                std::uint8_t index;
+                if constexpr (Bits == 8)
+                    index = src[i];
+                else
+                    index = (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4);
+                if (index >= paletteSize)
+                    Invalid();
+                if constexpr (Bits == 8)
+                    line[x + i] = index;
+                else
+                    SetNibble(line, x + i, index);
+            }
+            x += n;
+            p += padded;
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+void DecodeRle8(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap) {
+    Decode<8>(data, size, paletteSize, bitmap);
+}
+
+void DecodeRle4(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap) {
+    Decode<4>(data, size, paletteSize, bitmap);
+}
+
+} // namespace vexo::bmp

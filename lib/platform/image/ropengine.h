@@ -1,0 +1,60 @@
+#pragma once
+// The block transfer with a ternary raster operation: D' = f(P, S, D) bitwise on the
+// destination's raw pixel values, after the source has been converted to the destination's
+// pixel format. P is a solid brush (white unless given).
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/image/bitmap.h"
+#include "platform/image/pixelformat.h"
+#include "platform/runtime/types.h"
+
+namespace vexo {
+
+// Combines `src` into `dst` over the rectangle (0, 0, width, height) of both, without
+// scaling. Where `src` is smaller, operations that read S leave the destination pixels
+// outside its extent unchanged; operations that do not read S cover the whole rectangle.
+// The rectangle is clipped to the destination.
+VEXO_PLATFORM_EXPORT void RopBlt(TBitmap& dst, const TBitmap& src, int width, int height,
+                                 std::uint32_t rop, TColor brush = clWhite);
+
+// The truth table (bits 16-23) indexes its bits by P*4 + S*2 + D: P is 0xF0, S 0xCC, D 0xAA.
+constexpr bool RopUsesSource(std::uint32_t rop) {
+    const std::uint32_t t = (rop >> 16) & 0xFF;
+    return ((t >> 2) & 0x33) != (t & 0x33);
+}
+
+// One prepared operation on rows: destination format, source format, code and brush are
+// fixed; rows are combined one at a time. RopBlt uses it; streaming callers use it on rows
+// they read themselves. Not thread-safe (it memoises colour searches); use one per thread.
+class VEXO_PLATFORM_EXPORT TRopRowCombiner {
+public:
+    // `brush` is an RGB colour (red in the low byte); system colours are not resolved here.
+    // Raises EInvalidGraphic for a depth other than 1, 4, 8, 16, 24 or 32.
+    TRopRowCombiner(const TPixelFormat& target, const TPixelFormat& source, std::uint32_t rop,
+                    TColor brush = clWhite);
+    ~TRopRowCombiner();
+    TRopRowCombiner(TRopRowCombiner&&) noexcept;
+    TRopRowCombiner& operator=(TRopRowCombiner&&) noexcept;
+    TRopRowCombiner(const TRopRowCombiner&) = delete;
+    TRopRowCombiner& operator=(const TRopRowCombiner&) = delete;
+
+    bool UsesSource() const;
+    // The brush as a raw destination pixel value.
+    std::uint32_t PatternValue() const;
+
+    // Combines the first `width` pixels of `dstRow` with the source row `srcRowOrNull`, which
+    // holds `srcPixels` pixels. When the operation reads S, only the first
+    // min(width, srcPixels) pixels change, and none when the row is null (the source has no
+    // such row); otherwise all `width` pixels do. Bits of `dstRow` beyond the combined pixels
+    // are never written. The source row may be the destination row itself.
+    void CombineRow(std::uint8_t* dstRow, const std::uint8_t* srcRowOrNull, int srcPixels,
+                    int width);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+} // namespace vexo

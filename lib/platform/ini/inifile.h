@@ -1,0 +1,62 @@
+#pragma once
+// INI files with the classic private-profile behaviour: a line "[name]" opens a section, further
+// lines hold key=value; sections and keys are found in any letter case (the first of duplicates
+// wins); keys and values are trimmed; a value read is at most 2047 characters; a missing key
+// gives the caller's default. Every write goes to the file at once and keeps every other line
+// byte for byte (order, comments, blank lines, spacing, line ends, other encodings); the file
+// is replaced atomically, and a failed write raises EIniFileException naming the file.
+// Files are UTF-8. Line breaks inside written keys and values become blanks, since they would
+// split the line.
+
+#include <QString>
+
+#include "platform/runtime/exception.h"
+#include "vexo/platform_export.h"
+
+namespace vexo {
+
+class TStrings;
+
+// "Unable to write to %s".
+VEXO_DECLARE_EXCEPTION(EIniFileException, Exception)
+
+class VEXO_PLATFORM_EXPORT TIniFile {
+public:
+    static constexpr int MaxValueLength = 2047;
+
+    explicit TIniFile(QString fileName);
+    virtual ~TIniFile();
+
+    const QString& FileName() const { return fileName_; }
+
+    QString ReadString(const QString& section, const QString& ident,
+                       const QString& defaultValue) const;
+    void WriteString(const QString& section, const QString& ident, const QString& value);
+    // Decimal, or hexadecimal after "$" or "0x"; anything else gives the default.
+    qint32 ReadInteger(const QString& section, const QString& ident, qint32 defaultValue) const;
+    void WriteInteger(const QString& section, const QString& ident, qint32 value);
+    // An integer other than 0 is true.
+    bool ReadBool(const QString& section, const QString& ident, bool defaultValue) const;
+    // "1" or "0".
+    void WriteBool(const QString& section, const QString& ident, bool value);
+
+    bool SectionExists(const QString& section) const;
+    bool ValueExists(const QString& section, const QString& ident) const;
+    // Key names of the section in file order (cleared first).
+    void ReadSection(const QString& section, TStrings& keys) const;
+    // Names of all sections in file order (cleared first).
+    void ReadSections(TStrings& sections) const;
+    // "key=value" for every key of the section in file order (cleared first).
+    void ReadSectionValues(const QString& section, TStrings& lines) const;
+    // Removes every section of that name with all its lines.
+    void EraseSection(const QString& section);
+    void DeleteKey(const QString& section, const QString& ident);
+    // Gives the key oldIdent the name newIdent in place, keeping its value; another key of the
+    // new name in that section is removed. A missing key changes nothing.
+    void RenameKey(const QString& section, const QString& oldIdent, const QString& newIdent);
+
+private:
+    QString fileName_;
+};
+
+} // namespace vexo
