@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/image/ropengine.h"
+
 class QString;
 
 namespace varnova {
@@ -14,21 +16,9 @@ constexpr int StartModeIndex = 11;
 
 // Standard ternary raster-operation codes, in mode order.
 constexpr std::array<std::uint32_t, ModeCount> RopCodes = {
-    0x00000042, // BLACKNESS
-    0x00550009, // DSTINVERT
-    0x00C000CA, // MERGECOPY
-    0x00BB0226, // MERGEPAINT
-    0x00330008, // NOTSRCCOPY
-    0x001100A6, // NOTSRCERASE
-    0x00F00021, // PATCOPY
-    0x005A0049, // PATINVERT
-    0x00FB0A09, // PATPAINT
-    0x008800C6, // SRCAND
-    0x00CC0020, // SRCCOPY
-    0x00440328, // SRCERASE
-    0x00660046, // SRCINVERT
-    0x00EE0086, // SRCPAINT
-    0x00FF0062, // WHITENESS
+    vexo::BLACKNESS,   vexo::DSTINVERT, vexo::MERGECOPY, vexo::MERGEPAINT, vexo::NOTSRCCOPY,
+    vexo::NOTSRCERASE, vexo::PATCOPY,   vexo::PATINVERT, vexo::PATPAINT,   vexo::SRCAND,
+    vexo::SRCCOPY,     vexo::SRCERASE,  vexo::SRCINVERT, vexo::SRCPAINT,   vexo::WHITENESS,
 };
 
 // Combo-box items; the same in both languages, each with two leading blanks.

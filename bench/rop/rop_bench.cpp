@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ropmodes.h"
 #include "platform/image/ropengine.h"
 
 namespace {
@@ -70,9 +69,9 @@ std::string ShortName(const char* modeName) {
 
 const bool registered = [] {
     benchmark::RegisterBenchmark("MemoryCopy/24bit", BM_MemoryCopy)->Unit(benchmark::kMicrosecond);
-    for (int mode = 0; mode < varnova::ModeCount; ++mode)
-        benchmark::RegisterBenchmark(("RopBlt24/" + ShortName(varnova::ModeNames[mode])).c_str(),
-                                     BM_RopBlt, 24, 24, varnova::RopCodes[mode])
+    for (int mode = 0; mode < int(vexo::NamedRops.size()); ++mode)
+        benchmark::RegisterBenchmark(("RopBlt24/" + ShortName(vexo::NamedRops[mode].Name)).c_str(),
+                                     BM_RopBlt, 24, 24, vexo::NamedRops[mode].Code)
             ->Unit(benchmark::kMicrosecond);
     // A code outside the program's fifteen goes through the generic path.
     benchmark::RegisterBenchmark("RopBlt24/Generic_B8074A", BM_RopBlt, 24, 24, 0x00B8074Au)

@@ -3,6 +3,7 @@
 // destination's raw pixel values, after the source has been converted to the destination's
 // pixel format. P is a solid brush (white unless given).
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -11,6 +12,46 @@
 #include "platform/runtime/types.h"
 
 namespace vexo {
+
+// The fifteen named ternary raster-operation codes, and the same codes as a table in
+// alphabetical order of their names.
+constexpr std::uint32_t BLACKNESS = 0x00000042;
+constexpr std::uint32_t DSTINVERT = 0x00550009;
+constexpr std::uint32_t MERGECOPY = 0x00C000CA;
+constexpr std::uint32_t MERGEPAINT = 0x00BB0226;
+constexpr std::uint32_t NOTSRCCOPY = 0x00330008;
+constexpr std::uint32_t NOTSRCERASE = 0x001100A6;
+constexpr std::uint32_t PATCOPY = 0x00F00021;
+constexpr std::uint32_t PATINVERT = 0x005A0049;
+constexpr std::uint32_t PATPAINT = 0x00FB0A09;
+constexpr std::uint32_t SRCAND = 0x008800C6;
+constexpr std::uint32_t SRCCOPY = 0x00CC0020;
+constexpr std::uint32_t SRCERASE = 0x00440328;
+constexpr std::uint32_t SRCINVERT = 0x00660046;
+constexpr std::uint32_t SRCPAINT = 0x00EE0086;
+constexpr std::uint32_t WHITENESS = 0x00FF0062;
+
+struct TNamedRop {
+    const char* Name;
+    std::uint32_t Code;
+};
+constexpr std::array<TNamedRop, 15> NamedRops = {{
+    {"BLACKNESS", BLACKNESS},
+    {"DSTINVERT", DSTINVERT},
+    {"MERGECOPY", MERGECOPY},
+    {"MERGEPAINT", MERGEPAINT},
+    {"NOTSRCCOPY", NOTSRCCOPY},
+    {"NOTSRCERASE", NOTSRCERASE},
+    {"PATCOPY", PATCOPY},
+    {"PATINVERT", PATINVERT},
+    {"PATPAINT", PATPAINT},
+    {"SRCAND", SRCAND},
+    {"SRCCOPY", SRCCOPY},
+    {"SRCERASE", SRCERASE},
+    {"SRCINVERT", SRCINVERT},
+    {"SRCPAINT", SRCPAINT},
+    {"WHITENESS", WHITENESS},
+}};
 
 // Combines `src` into `dst` over the rectangle (0, 0, width, height) of both, without
 // scaling. Where `src` is smaller, operations that read S leave the destination pixels

@@ -8,7 +8,6 @@
 #include <random>
 #include <string>
 
-#include "app/ropmodes.h"
 #include "platform/image/pixelconverter.h"
 #include "platform/runtime/exception.h"
 
@@ -177,14 +176,15 @@ std::string Alnum(const char* text) {
     return out;
 }
 
-// ---- The fifteen modes, every destination and source format, three source extents ----------
+// ---- The fifteen named codes, every destination and source format, three source extents
+// ----------
 
 // One case per mode, each over every destination format fed from every source format.
 class RopModeTest : public testing::TestWithParam<int> {};
 
 TEST_P(RopModeTest, MatchesPerPixelTruthTableForEveryFormatPair) {
     const int mode = GetParam();
-    const std::uint32_t rop = varnova::RopCodes[mode];
+    const std::uint32_t rop = NamedRops[mode].Code;
     std::mt19937 rng{unsigned(mode)};
     // Same size, smaller (fewer columns and rows), larger (only its top-left part counts).
     const int sizes[3][2] = {{29, 7}, {17, 4}, {41, 11}};
@@ -204,9 +204,9 @@ TEST_P(RopModeTest, MatchesPerPixelTruthTableForEveryFormatPair) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ProgramModes, RopModeTest, testing::Range(0, varnova::ModeCount),
+INSTANTIATE_TEST_SUITE_P(NamedCodes, RopModeTest, testing::Range(0, int(NamedRops.size())),
                          [](const testing::TestParamInfo<int>& info) {
-                             return Alnum(varnova::ModeNames[info.param]);
+                             return Alnum(NamedRops[info.param].Name);
                          });
 
 // ---- Other codes through the generic path, with a coloured brush ----------------------------
@@ -252,8 +252,8 @@ TEST_P(RopBrushTest, PatternIsTheBrushInTheDestinationFormat) {
         const TBitmap dst0 = MakeBitmap(to, 23, 3, rng);
         const TBitmap src = MakeBitmap(kFormats[6], 23, 3, rng);
         TBitmap dst = dst0;
-        RopBlt(dst, src, 23, 3, varnova::RopCodes[mode], brush);
-        const TBitmap expected = RefBlt(dst0, src, varnova::RopCodes[mode], brush);
+        RopBlt(dst, src, 23, 3, NamedRops[mode].Code, brush);
+        const TBitmap expected = RefBlt(dst0, src, NamedRops[mode].Code, brush);
         EXPECT_EQ(expected.Pixels(), dst.Pixels())
             << to.Name << ": " << FirstDifference(expected, dst);
     }
@@ -261,7 +261,7 @@ TEST_P(RopBrushTest, PatternIsTheBrushInTheDestinationFormat) {
 
 INSTANTIATE_TEST_SUITE_P(PatternModes, RopBrushTest, testing::Values(2, 6, 7, 8),
                          [](const testing::TestParamInfo<int>& info) {
-                             return Alnum(varnova::ModeNames[info.param]);
+                             return Alnum(NamedRops[info.param].Name);
                          });
 
 // ---- Named behaviours ----------------------------------------------------------------------
