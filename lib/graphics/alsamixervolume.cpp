@@ -1,6 +1,5 @@
 // The default volume control of soundvolume.h: the ALSA mixer of the default card.
 
-#include <algorithm>
 #include <alsa/asoundlib.h>
 #include <mutex>
 
@@ -76,13 +75,8 @@ public:
         return true;
     }
 
-    long ToRaw(quint16 value) const {
-        return min_ + (long(value) * (max_ - min_) + 0x7FFF) / 0xFFFF;
-    }
-    quint16 FromRaw(long raw) const {
-        const long clamped = std::clamp(raw, min_, max_);
-        return quint16(((clamped - min_) * 0xFFFF + (max_ - min_) / 2) / (max_ - min_));
-    }
+    long ToRaw(quint16 value) const { return long(VolumeToMixerStep(value, min_, max_)); }
+    quint16 FromRaw(long raw) const { return MixerStepToVolume(raw, min_, max_); }
 
 private:
     snd_mixer_t* mixer_ = nullptr;

@@ -1,5 +1,6 @@
 #include "graphics/soundvolume.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace vexo {
@@ -18,6 +19,15 @@ TWaveOutVolume& Control() {
 TWaveOutVolume* SetWaveOutVolumeControl(TWaveOutVolume* control) {
     TWaveOutVolume* previous = installed.exchange(control);
     return previous ? previous : &AlsaMixerVolume();
+}
+
+qint64 VolumeToMixerStep(quint16 volume, qint64 min, qint64 max) {
+    return min + (qint64(volume) * (max - min) + 0x7FFF) / 0xFFFF;
+}
+
+quint16 MixerStepToVolume(qint64 step, qint64 min, qint64 max) {
+    const qint64 range = max - min;
+    return quint16(((std::clamp(step, min, max) - min) * 0xFFFF + range / 2) / range);
 }
 
 bool SetSoundVolume(quint16 volume) {

@@ -28,6 +28,12 @@ VEXO_GRAPHICS_EXPORT TWaveOutVolume& AlsaMixerVolume();
 // Puts control in place of the current one (none: the ALSA mixer) and returns the previous.
 VEXO_GRAPHICS_EXPORT TWaveOutVolume* SetWaveOutVolumeControl(TWaveOutVolume* control);
 
+// The linear mapping between the 16-bit scale and a mixer element's steps min..max (min <
+// max): 0 is min, 0xFFFF is max, both ways rounded to the nearest; steps outside the range are
+// clamped.
+VEXO_GRAPHICS_EXPORT qint64 VolumeToMixerStep(quint16 volume, qint64 min, qint64 max);
+VEXO_GRAPHICS_EXPORT quint16 MixerStepToVolume(qint64 step, qint64 min, qint64 max);
+
 // Both channels to volume.
 VEXO_GRAPHICS_EXPORT bool SetSoundVolume(quint16 volume);
 VEXO_GRAPHICS_EXPORT bool SetSoundChannelsVolume(quint16 left, quint16 right);

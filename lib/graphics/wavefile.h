@@ -44,8 +44,8 @@ struct TWaveData {
 };
 
 // Reads a whole wave file image. False with the reason in *error (when given) for anything
-// that is not a wave file this reader takes; wave is then unchanged. The samples share the
-// image's buffer.
+// that is not a wave file this reader takes; wave is then unchanged. The samples are a copy:
+// the image may go away.
 VEXO_GRAPHICS_EXPORT bool ReadWave(const QByteArray& image, TWaveData& wave,
                                    QString* error = nullptr);
 // Loads the file (up to MaxWaveFileSize bytes) and reads it with ReadWave.

@@ -8,6 +8,7 @@
 // a sound plays.
 
 #include <QByteArray>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <QtEndian>
@@ -96,8 +97,10 @@ public:
     QString Output(quint32 rate) const {
         return dir_.Path() + QStringLiteral("out-%1.raw").arg(rate);
     }
+    // What the last sound of that rate wrote; empty when none played.
     QByteArray Written(quint32 rate) const {
-        return dir_.Read(QStringLiteral("out-%1.raw").arg(rate));
+        QFile file(Output(rate));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private:
