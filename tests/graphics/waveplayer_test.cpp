@@ -104,23 +104,6 @@ TEST(PlayWaveAsync, ASecondSoundReplacesTheFirst) {
     EXPECT_TRUE(slowSamples.startsWith(cut));
 }
 
-TEST(PlayWaveAsync, StopWaveStopsOnlyTheOwnersSound) {
-    TFileSoundDevice device;
-    TPacedSink sink(device.Output(SlowRate), 4096);
-    const int owner = 0;
-    const int other = 0;
-    TWaveData wave;
-    ASSERT_TRUE(ReadWave(slowWave, wave));
-    ASSERT_TRUE(PlayWaveData(wave, true, &owner));
-    sink.WaitFor(8192);
-    StopWave(&other);
-    EXPECT_FALSE(WaitWaveEnd(0));
-    StopWave(&owner);
-    EXPECT_TRUE(WaitWaveEnd(0));
-    EXPECT_TRUE(sink.WaitClosed());
-    EXPECT_LT(sink.Received().size(), slowSamples.size());
-}
-
 TEST(PlayWaveSync, ASyncPlayStopsTheAsyncSoundFirst) {
     TFileSoundDevice device;
     TPacedSink sink(device.Output(SlowRate), 4096);
@@ -161,18 +144,6 @@ TEST(SystemSounds, NamesMapOntoTheThemeAndPlayItsWaveFiles) {
     EXPECT_FALSE(PlaySoundName("no such sound", false));
     qputenv("XDG_DATA_HOME", savedHome);
     qputenv("XDG_DATA_DIRS", savedDirs);
-}
-
-TEST(PlaySoundName, PlaysAWaveFileByName) {
-    TestDir dir;
-    const QByteArray samples = Noise(256, 13);
-    dir.Write("ding.wav", Wave(FormatBody(1, 2, 12000, 16), samples));
-    dir.Write("bad.wav", "RIFF....WAVE");
-    TFileSoundDevice device;
-    EXPECT_TRUE(PlaySoundName(dir.File("ding.wav"), false));
-    EXPECT_EQ(device.Written(12000), samples);
-    EXPECT_FALSE(PlaySoundName(dir.File("bad.wav"), false));
-    EXPECT_FALSE(PlaySoundName(dir.Path(), false));
 }
 
 } // namespace
