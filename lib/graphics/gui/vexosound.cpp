@@ -3,10 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "graphics/gui/graphicsclasses.h"
 #include "graphics/waveplayer.h"
 #include "platform/gui/application.h"
 #include "platform/gui/messagebox.h"
-#include "platform/runtime/classregistry.h"
 #include "utils/paths.h"
 
 namespace vexo {
@@ -34,11 +34,7 @@ TResourceRead ReadWaveResource(const QString& instance, const QString& name, QBy
 } // namespace
 
 TvexoSound::TvexoSound(TComponent* owner) : QObject(nullptr), TComponent(this, owner) {
-    static const bool registered = [] {
-        RegisterClass(&TvexoSound::staticMetaObject);
-        return true;
-    }();
-    (void)registered;
+    RegisterGraphicsClasses();
 }
 
 TvexoSound::~TvexoSound() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "graphics/gui/graphicsclasses.h"
 #include "graphics/waveplayer.h"
 #include "graphics/wavetestkit.h"
 #include "platform/gui/application.h"
@@ -223,6 +224,7 @@ TEST_F(SoundTest, DestroyingTheComponentMidPlayStopsItsSound) {
 }
 
 TEST(FindSound, FindsTheFirstOwnedSoundComponent) {
+    RegisterGraphicsClasses();
     TComponentObject form;
     EXPECT_EQ(FindSound(&form), nullptr);
     EXPECT_EQ(FindSound(nullptr), nullptr);
