@@ -1,7 +1,9 @@
 #include "graphics/wavefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace vexo {
@@ -144,12 +146,16 @@ bool ReadWave(const QByteArray& image, TWaveData& wave, QString* error) {
 }
 
 bool ReadWaveFile(const QString& fileName, TWaveData& wave, QString* error) {
+    // Only regular files: a FIFO or a device would block the open or never end.
+    const QFileInfo info(fileName);
+    if (!info.isFile())
+        return Fail(error, QStringLiteral("%1 is no file").arg(fileName));
+    if (info.size() > MaxWaveFileSize)
+        return Fail(error, QStringLiteral("the file is larger than %1 bytes").arg(MaxWaveFileSize));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return Fail(error, file.errorString());
-    if (file.size() > MaxWaveFileSize)
-        return Fail(error, QStringLiteral("the file is larger than %1 bytes").arg(MaxWaveFileSize));
-    const QByteArray image = file.read(MaxWaveFileSize);
+    const QByteArray image = file.read(std::min(file.size(), MaxWaveFileSize));
     if (file.error() != QFileDevice::NoError)
         return Fail(error, file.errorString());
     return ReadWave(image, wave, error);

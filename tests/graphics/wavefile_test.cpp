@@ -1,6 +1,7 @@
 #include "graphics/wavefile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "graphics/wavetestkit.h"
 #include "support/testdir.h"
@@ -153,14 +154,18 @@ INSTANTIATE_TEST_SUITE_P(
                       Wave(ExtensibleBody(1, 1, 8000, 16, 24), Noise(8))}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WaveFile, ReadsAFileAndRefusesAMissingOne) {
+TEST(WaveFile, ReadsARegularFileOnly) {
     TestDir dir;
     const QByteArray samples = Noise(32);
     dir.Write("a.wav", Wave(FormatBody(1, 2, 8000, 16), samples));
+    ASSERT_EQ(::mkfifo(dir.File("fifo.wav").toLocal8Bit().constData(), 0600), 0);
     TWaveData wave;
     ASSERT_TRUE(ReadWaveFile(dir.File("a.wav"), wave));
     EXPECT_EQ(wave.Samples, samples);
     QString error;
-    EXPECT_FALSE(ReadWaveFile(dir.File("missing.wav"), wave, &error));
-    EXPECT_FALSE(error.isEmpty());
+    for (const QString& name : {dir.File("missing.wav"), dir.Path(), dir.File("fifo.wav")}) {
+        error.clear();
+        EXPECT_FALSE(ReadWaveFile(name, wave, &error));
+        EXPECT_FALSE(error.isEmpty());
+    }
 }
