@@ -19,6 +19,7 @@ struct Line {
     LineKind kind = LineKind::Other;
     QString name; // section name or key
     QString value;
+    bool hasValue = false; // a key line with "="; a bare key line has no value
 };
 
 // The file as lines. Untouched lines are written back exactly as they were read.
@@ -114,25 +115,30 @@ public:
     void SetTrailingBreak() { trailingBreak_ = true; }
 
 private:
+    // The classic rules: a line opens a section only when it starts with "[" and holds a "]",
+    // and the name runs to the last "]" (so "[a]b]" is the section "a]b" and "[x=1" is a key);
+    // a key runs to the first "=", and a line without "=" is a key without a value.
     static void Parse(Line& line) {
         const QString text = QString::fromUtf8(line.raw).trimmed();
         if (text.startsWith(QLatin1Char('['))) {
-            const qsizetype close = text.indexOf(QLatin1Char(']'));
-            line.kind = LineKind::Section;
-            line.name = (close < 0 ? text.mid(1) : text.mid(1, close - 1)).trimmed();
-            return;
+            const qsizetype close = text.lastIndexOf(QLatin1Char(']'));
+            if (close > 0) {
+                line.kind = LineKind::Section;
+                line.name = text.mid(1, close - 1).trimmed();
+                return;
+            }
         }
         if (text.isEmpty() || text.startsWith(QLatin1Char(';')) ||
             text.startsWith(QLatin1Char('#')))
             return;
         const qsizetype eq = text.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            return;
-        line.name = text.left(eq).trimmed();
+        line.name = (eq < 0 ? text : text.left(eq)).trimmed();
         if (line.name.isEmpty())
             return;
         line.kind = LineKind::Key;
-        line.value = text.mid(eq + 1).trimmed();
+        line.hasValue = eq >= 0;
+        if (line.hasValue)
+            line.value = text.mid(eq + 1).trimmed();
     }
 
     QString fileName_;
@@ -147,6 +153,30 @@ QString OneLine(QString text) {
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return text;
+}
+
+// One pair of matching quotes around a value is taken off, as the classic read does, so that
+// a value can keep blanks at its ends: "  padded  " reads as the blanks and the word.
+QString Unquoted(const QString& value) {
+    if (value.size() >= 2 &&
+        (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+// A key the line format cannot hold would be read back as something else (a comment, a
+// section header, another key) and every later write would add one more line: refuse it.
+QString CheckedKey(const QString& ident, const QString& fileName) {
+    const QString key = OneLine(ident).trimmed();
+    if (key.isEmpty() || key.startsWith(QLatin1Char(';')) || key.startsWith(QLatin1Char('#')) ||
+        key.startsWith(QLatin1Char('[')) || key.contains(QLatin1Char('=')))
+        throw EIniFileException(
+            QStringLiteral("Unable to write to %1: the key \"%2\" cannot be stored in an INI file "
+                           "(a key must not be empty, start with \";\", \"#\" or \"[\", or "
+                           "hold \"=\")")
+                .arg(fileName, key));
+    return key;
 }
 
 IniDocument LoadForWrite(const QString& fileName) {
@@ -176,16 +206,14 @@ QString TIniFile::ReadString(const QString& section, const QString& ident,
     if (header < 0)
         return defaultValue;
     const qsizetype key = doc.FindKey(header, ident);
-    if (key < 0)
+    if (key < 0 || !doc.Lines().at(key).hasValue)
         return defaultValue;
-    return doc.Lines().at(key).value.left(MaxValueLength);
+    return Unquoted(doc.Lines().at(key).value).left(MaxValueLength);
 }
 
 void TIniFile::WriteString(const QString& section, const QString& ident, const QString& value) {
     const QString name = OneLine(section).trimmed();
-    const QString key = OneLine(ident).trimmed();
-    if (key.isEmpty())
-        return;
+    const QString key = CheckedKey(ident, fileName_);
     IniDocument doc = LoadForWrite(fileName_);
     QList<Line>& lines = doc.Lines();
     const Line line = doc.MakeLine(key + QLatin1Char('=') + OneLine(value));
@@ -285,7 +313,9 @@ void TIniFile::ReadSectionValues(const QString& section, TStrings& lines) const 
         for (qsizetype i = header + 1; i < end; ++i) {
             const Line& line = doc.Lines().at(i);
             if (line.kind == LineKind::Key)
-                lines.Add(line.name + QLatin1Char('=') + line.value.left(MaxValueLength));
+                lines.Add(line.hasValue
+                              ? line.name + QLatin1Char('=') + line.value.left(MaxValueLength)
+                              : line.name);
         }
     }
     lines.EndUpdate();
@@ -316,9 +346,7 @@ void TIniFile::DeleteKey(const QString& section, const QString& ident) {
 }
 
 void TIniFile::RenameKey(const QString& section, const QString& oldIdent, const QString& newIdent) {
-    const QString newKey = OneLine(newIdent).trimmed();
-    if (newKey.isEmpty())
-        return;
+    const QString newKey = CheckedKey(newIdent, fileName_);
     IniDocument doc = LoadForWrite(fileName_);
     const qsizetype header = doc.FindSection(section);
     if (header < 0)
@@ -328,7 +356,8 @@ void TIniFile::RenameKey(const QString& section, const QString& oldIdent, const 
         return;
     QList<Line>& lines = doc.Lines();
     const bool cr = lines.at(key).cr;
-    lines[key] = doc.MakeLine(newKey + QLatin1Char('=') + lines.at(key).value);
+    lines[key] = doc.MakeLine(
+        lines.at(key).hasValue ? newKey + QLatin1Char('=') + lines.at(key).value : newKey);
     lines[key].cr = cr;
     for (qsizetype i = doc.SectionEnd(header) - 1; i > header; --i)
         if (i != key && lines.at(i).kind == LineKind::Key &&
