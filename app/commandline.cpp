@@ -7,18 +7,16 @@
 
 #include "app/progressbar.h"
 #include "app/ropmodes.h"
-#include "utils/paths.h"
 
 namespace varnova {
 
 namespace {
 
-// Set by SIGINT / SIGTERM; a lock-free atomic is safe to store from a signal handler.
-std::atomic<bool> stopSignalled{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
+// Set by SIGINT / SIGTERM (a lock-free atomic store, safe in a signal handler).
+TStopRequest stopSignalled;
 
 extern "C" void OnStopSignal(int) {
-    stopSignalled.store(true, std::memory_order_relaxed);
+    stopSignalled.Request();
 }
 
 void InstallStopSignals() {
@@ -163,7 +161,16 @@ int ExitCodeFor(TBatchOutcome outcome) {
     return ecFailed;
 }
 
-int RunBatch(const TCommandLineOptions& options, const std::atomic<bool>& stop, std::FILE* out,
+QString FailureText(const TBatchResult& result) {
+    // Messages without a path ("Bitmap image is not valid") do not say where the run stopped;
+    // a batch user needs to know.
+    if (MessageNamesFile(result.ErrorKind) || result.FailedPath.isEmpty())
+        return result.Message;
+    return result.Message + QStringLiteral(" (while processing ") + result.FailedPath +
+           QLatin1Char(')');
+}
+
+int RunBatch(const TCommandLineOptions& options, const TStopRequest& stop, std::FILE* out,
              std::FILE* err) {
     TProgressBar bar(err, !options.Quiet);
     TBatchRun run;
@@ -173,22 +180,18 @@ int RunBatch(const TCommandLineOptions& options, const std::atomic<bool>& stop, 
         bar.Clear();
         Print(err, m.Text);
     };
-    run.OnStart = [&](int count) { bar.Start(count); };
+    run.OnStart = [&](const QStringList& names) { bar.Start(int(names.size())); };
     run.OnFileDone = [&](int index, int) { bar.Update(index + 1); };
-    run.StopRequested = [&] { return stop.load(std::memory_order_relaxed); };
+    run.Stop = &stop;
     const TBatchResult result = run.Run();
     bar.Clear();
     if (result.Outcome == boCompleted) {
         if (!options.Quiet)
             Print(out, result.Message);
-    } else if (result.FailedName.isEmpty() || result.Message.contains(QLatin1Char('/'))) {
-        Print(err, result.Message);
+    } else if (result.Outcome == boFailed) {
+        Print(err, FailureText(result));
     } else {
-        // Messages without a path ("Bitmap image is not valid") do not say where the run
-        // stopped; a batch user needs to know.
-        Print(err, result.Message + QStringLiteral(" (while processing ") +
-                       vexo::NormalDir(options.Settings.SourceDir) + result.FailedName +
-                       QLatin1Char(')'));
+        Print(err, result.Message);
     }
     return ExitCodeFor(result.Outcome);
 }

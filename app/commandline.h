@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <atomic>
 #include <cstdio>
 
 #include "app/batchrun.h"
@@ -40,8 +39,11 @@ int ExitCodeFor(TBatchOutcome outcome);
 // Runs the batch with `options`, printing the completion message on `out` and every other
 // message (and the progress bar, on a terminal) on `err`; returns the exit status. `stop` is
 // polled between files.
-int RunBatch(const TCommandLineOptions& options, const std::atomic<bool>& stop, std::FILE* out,
+int RunBatch(const TCommandLineOptions& options, const TStopRequest& stop, std::FILE* out,
              std::FILE* err);
+// The line printed for a failed run: the message, followed by the source the run stopped at
+// when the message names no file.
+QString FailureText(const TBatchResult& result);
 
 // The whole command line: parse, install the stop signals, run. Returns the exit status.
 int RunCommandLine(const QStringList& args);

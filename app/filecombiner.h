@@ -2,22 +2,19 @@
 // One file of a batch run: the working picture combined with one source bitmap by a raster
 // operation, written to a temporary result beside its final name.
 //
-// The result is streamed: the source is read with pread into the combiner's own buffer,
-// never mapped (see TSourceReader: a source truncated meanwhile fails cleanly instead of
-// killing the program). Plain bottom-up sources are read a run of rows at a time, in file
-// order, while combining; other layouts are read whole (RLE sources are decoded, as their
-// format forces). Each result row is the working picture's row combined with the same source
-// row, and rows go out in chunks. Memory per combiner is the chunk buffer, the source buffer
-// and the prepared row operation, whatever the number of files. One combiner per thread; the
-// working-picture cache may be shared.
+// The result is streamed: each result row is the working picture's row combined with the
+// same source row (TSourceRows reads those as suits the source's layout), and rows go out
+// in chunks. Memory per combiner is the chunk buffer, the source's buffer and the prepared
+// row operation, whatever the number of files. One combiner per thread; the working-picture
+// cache may be shared.
 
 #include <QByteArray>
 #include <QString>
 #include <memory>
 
-#include "app/batchrun.h"
+#include "app/batchsettings.h"
 #include "app/resultfile.h"
-#include "app/sourcereader.h"
+#include "app/sourcerows.h"
 #include "app/workimagecache.h"
 #include "platform/image/pixelformat.h"
 #include "platform/image/ropengine.h"
@@ -30,11 +27,12 @@ public:
     ~TFileCombiner();
 
     // Loads the working picture (from the cache while its file is unchanged) and the source
-    // `settings.SourceDir + name`, combines them with RopCodes[settings.ModeIndex] over the
+    // `settings.SourcePath(name)`, combines them with RopCodes[settings.ModeIndex] over the
     // working picture's rectangle (no scaling; where the source is smaller the working
     // picture stays as it is for operations that read the source) and writes the result, in
     // the working picture's size and pixel format, to a temporary file for
-    // `settings.ResultDir + name`. The bytes are those of saving the combined bitmap.
+    // `settings.ResultPath(name)`. The settings must be normalised. The bytes are those of
+    // saving the combined bitmap.
     // Raises the framework's errors in the order a fresh load meets them: the working
     // picture's loading, the source's loading ("Cannot open file %s", also for a source that
     // shrinks while it is read; "Bitmap image is not valid", also for one truncated before),
@@ -56,7 +54,7 @@ private:
     std::shared_ptr<const vexo::TBitmap> headerOf_;
     QByteArray header_;
     QByteArray chunk_;
-    TSourceReader source_;
+    TSourceRows source_;
 };
 
 } // namespace varnova

@@ -279,13 +279,13 @@ void TForm1::OpenOutDirBtnClick(QObject*) {
 }
 
 void TForm1::ProcessBtn2Click(QObject*) {
-    WorkState().StopRequested = 1;
+    WorkState().StopRequested.Request();
 }
 
 void TForm1::ShowProcessButton() {
     ProcessBtn1->show();
     ProcessBtn2->hide();
-    WorkState().StopRequested = 0;
+    WorkState().StopRequested.Clear();
 }
 
 void TForm1::ProcessBtn1Click(QObject*) {
@@ -293,7 +293,7 @@ void TForm1::ProcessBtn1Click(QObject*) {
     // a click then starts nothing, so the running batch keeps its list, gauge and flags.
     if (runActive_)
         return;
-    WorkState().StopRequested = 0;
+    WorkState().StopRequested.Clear();
 
     TBatchRun run;
     run.Settings = [] {
@@ -301,10 +301,12 @@ void TForm1::ProcessBtn1Click(QObject*) {
         return TBatchSettings{s.SourceDir, s.WorkImagePath, s.ResultDir, s.ModeIndex, s.LangIndex};
     };
     run.OnMessage = [](const TBatchMessage& m) { ShowMessage(m.Text); };
-    run.OnStart = [this](int count) {
+    run.OnStart = [this](const QStringList& names) {
+        // The list box shows the very list the run takes.
         ListBox1->Clear();
-        for (const QString& name : BuildFileList(WorkState().SourceDir))
+        for (const QString& name : names)
             ListBox1->Add(name);
+        const int count = int(names.size());
         ProgressBar1->SetProgress(0);
         ProgressBar1->SetMaxValue(count);
         if (count > StopButtonThreshold) {
@@ -317,7 +319,7 @@ void TForm1::ProcessBtn1Click(QObject*) {
         ProgressBar1->SetProgress(ProgressBar1->Progress() + 1);
     };
     run.ProcessEvents = [] { Application()->ProcessMessages(); };
-    run.StopRequested = [] { return WorkState().StopRequested == 1; };
+    run.Stop = &WorkState().StopRequested;
 
     runActive_ = true;
     TBatchResult result;

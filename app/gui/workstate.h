@@ -6,6 +6,7 @@
 
 #include "app/maintexts.h"
 #include "app/ropmodes.h"
+#include "app/stoprequest.h"
 
 namespace varnova {
 
@@ -15,7 +16,7 @@ struct TWorkState {
     QString ResultDir;     // with a trailing "/"
     int LangIndex = StartLangIndex;
     int ModeIndex = StartModeIndex;
-    int StopRequested = 0; // 1 while a stop of the running batch is pending
+    TStopRequest StopRequested; // set while a stop of the running batch is pending
 };
 
 TWorkState& WorkState();

@@ -126,7 +126,9 @@ protected:
             return settings;
         };
         run.OnMessage = [this](const TBatchMessage& m) { events << "message " + m.Text; };
-        run.OnStart = [this](int n) { events << QStringLiteral("start %1").arg(n); };
+        run.OnStart = [this](const QStringList& names) {
+            events << QStringLiteral("start %1").arg(names.size());
+        };
         run.OnFileDone = [this](int i, int left) {
             events << QStringLiteral("done %1 %2").arg(i).arg(left);
         };
@@ -142,6 +144,7 @@ protected:
     TestDir dir;
     TBatchSettings settings;
     TBatchRun run;
+    TStopRequest stop;
     QStringList events;
     int settingsReads = 0;
     int pumps = 0;
@@ -213,7 +216,11 @@ class BatchRunStop : public BatchRunTest, public ::testing::WithParamInterface<i
 TEST_P(BatchRunStop, StopAfterTheKthFileLeavesExactlyKResults) {
     Sources(10);
     run.Jobs = GetParam();
-    run.StopRequested = [this] { return pumps == 4; };
+    run.Stop = &stop;
+    run.ProcessEvents = [this] {
+        if (++pumps == 4)
+            stop.Request();
+    };
     const TBatchResult r = run.Run();
     EXPECT_EQ(r.Outcome, boStopped);
     EXPECT_EQ(r.Entry, mtAborted);
@@ -225,9 +232,10 @@ TEST_P(BatchRunStop, StopAfterTheKthFileLeavesExactlyKResults) {
 TEST_P(BatchRunStop, RequestStopFromAnotherPlaceWorksToo) {
     Sources(5);
     run.Jobs = GetParam();
-    run.ProcessEvents = [this] {
-        if (++pumps == 2)
-            run.RequestStop();
+    run.Stop = &stop;
+    run.OnFileDone = [this](int i, int) {
+        if (i == 1)
+            stop.Request(); // as a signal handler or another thread would
     };
     EXPECT_EQ(run.Run().Processed, 2);
     EXPECT_EQ(Entries(settings.ResultDir), QStringList({"s0.bmp", "s1.bmp"}));
@@ -250,7 +258,7 @@ TEST_P(BatchRunStop, FailureKeepsTheEarlierResultsAndNamesTheFile) {
 TEST_P(BatchRunStop, SourceTruncatedAfterListingFailsLikeAnyBrokenFile) {
     Sources(4);
     // Another process cuts s2 short after the list is built, before any file is read.
-    run.OnStart = [this](int) {
+    run.OnStart = [this](const QStringList&) {
         ASSERT_EQ(::truncate(QFile::encodeName(settings.SourceDir + "s2.bmp").constData(), 100), 0);
     };
     run.Jobs = GetParam();

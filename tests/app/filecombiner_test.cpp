@@ -33,7 +33,8 @@ TEST_P(FileCombinerFormats, EveryModeGivesTheBytesOfLoadingCombiningAndSaving) {
     TWorkImageCache cache;
     TFileCombiner combiner(cache);
     for (int mode = 0; mode < ModeCount; ++mode) {
-        const TBatchSettings s{dir.Path() + "src", work, dir.Path() + "out", mode, 0};
+        const TBatchSettings s =
+            TBatchSettings{dir.Path() + "src", work, dir.Path() + "out", mode, 0}.Normalized();
         TResultFile result = combiner.Combine(s, "s.bmp");
         result.Commit();
         EXPECT_EQ(ReadFile(dir.Path() + "out/s.bmp"),

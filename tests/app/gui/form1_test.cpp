@@ -274,7 +274,7 @@ TEST_F(BatchRun, FiftyOneFilesStopAfterThree) {
     EXPECT_EQ(form->ProgressBar1->Caption(), QStringLiteral("49"));
     EXPECT_TRUE(form->ProcessBtn1->isVisible());
     EXPECT_FALSE(form->ProcessBtn2->isVisible());
-    EXPECT_EQ(WorkState().StopRequested, 0);
+    EXPECT_FALSE(WorkState().StopRequested.Requested());
 }
 
 TEST_F(BatchRun, SecondClickDuringARunStartsNothing) {
