@@ -31,7 +31,8 @@ inline constexpr char CalcOperationChars[] = "+-*/ =R~\n()X%crsp";
 // the memory only at the next "=". Percent (position 13) stays immediate: it completes the
 // pending operations itself, which it could not do while its own entry were pending.
 inline constexpr char CalcImmediateFlags[] = "FFFFTTTTTTTTTTTTT";
-// Priorities; no operation reads them (memory clear, immediate now, has none).
+// Priorities of the waiting operations: "*" "/" (6) before "+" "-" (3). Memory clear,
+// immediate now, has none.
 inline constexpr char CalcPriorities[] = "33660000000000000";
 
 // The shared table, built once per process; entries carry no bound method.

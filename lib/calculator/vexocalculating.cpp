@@ -1,5 +1,6 @@
 #include "calculator/vexocalculating.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/text/formatsettings.h"
@@ -10,6 +11,8 @@ namespace {
 
 // Table position of the backspace entry (line feed).
 constexpr int BackSpacePosition = 8;
+// "(" on the pending stack marks where a parenthesised group starts.
+constexpr char16_t GroupMark = u'(';
 // Divisors (and 1/x arguments) below this magnitude count as zero.
 constexpr double ZeroDivideLimit = 1e-30;
 
@@ -90,6 +93,9 @@ void TvexoCalculating::NextChar(QChar c) {
             // undone input left off ("12", backspace, "3" gives 13).
             keepEntering = op - operations_.constData() == BackSpacePosition;
         } else {
+            // Chains run left to right and "*" "/" bind tighter than "+" "-": what waits
+            // with the same or a higher priority is done before this operation waits.
+            CompletePending(op->Priority);
             PushOperations();
             ops_[0] = c;
             Push();
@@ -209,11 +215,31 @@ void TvexoCalculating::PopHistory() {
 
 void TvexoCalculating::Calculate() {
     if (opDepth_ > 0) {
-        if (const TCalcOperation* op = FindOperation(ops_[0]); op && op->Method)
-            op->Method();
+        if (ops_[0] != GroupMark) {
+            if (const TCalcOperation* op = FindOperation(ops_[0]); op && op->Method)
+                op->Method();
+        }
         Popoperations();
     }
     DoChange();
+}
+
+QChar TvexoCalculating::PendingPriority() const {
+    if (opDepth_ == 0 || ops_[0] == GroupMark)
+        return {};
+    const TCalcOperation* op = FindOperation(ops_[0]);
+    return op ? op->Priority : QChar();
+}
+
+// Stops at a group's "(" and at an error, so that nothing more is computed from an operand
+// the failed operation left behind.
+void TvexoCalculating::CompletePending(QChar priority) {
+    for (int n = opDepth_; n > 0 && !error_; --n) {
+        const QChar pending = PendingPriority();
+        if (pending.isNull() || pending < priority)
+            break;
+        Calculate();
+    }
 }
 
 void TvexoCalculating::AppendDigit() {
@@ -277,9 +303,23 @@ void TvexoCalculating::BackSpace() {
     DoChange();
 }
 
+// As on a pocket calculator, percent completes the operation waiting for it: a + b% and a - b%
+// add or take b percent of a, a * b% is b percent of a, a / b% is a / (b / 100); with nothing
+// waiting, b% is b / 100.
 void TvexoCalculating::Percent() {
-    EqualSign();
-    Binary([](double a, double b) { return a * b / 100; });
+    const double b = stack_[0];
+    const QChar pending = opDepth_ > 0 ? ops_[0] : QChar();
+    if (pending == QLatin1Char('+') || pending == QLatin1Char('-'))
+        stack_[0] = stack_[1] * b / 100;
+    else
+        stack_[0] = b / 100;
+    if (pending == QLatin1Char('+') || pending == QLatin1Char('-') || pending == QLatin1Char('*') ||
+        pending == QLatin1Char('/')) {
+        Calculate();
+        if (error_)
+            stack_[0] = b; // the failed division leaves X as it was
+    }
+    DoChange();
 }
 
 void TvexoCalculating::Invert() {
@@ -311,19 +351,35 @@ void TvexoCalculating::MemoryAdd() {
     DoChange();
 }
 
+// The group's mark keeps the operations waiting before it out of reach of those inside it.
 void TvexoCalculating::LeftPar() {
-    Push();
+    PushOperations();
+    ops_[0] = GroupMark;
     DoChange();
 }
 
+// Completes the innermost open group, its "(" included. A ")" without an open group changes
+// nothing, as on a desktop calculator (the oldest marks may also have been dropped by a
+// nesting deeper than the stack).
 void TvexoCalculating::RightPar() {
-    Calculate();
+    if (std::find(ops_.begin(), ops_.begin() + opDepth_, QChar(GroupMark)) ==
+        ops_.begin() + opDepth_) {
+        DoChange();
+        return;
+    }
+    for (int n = opDepth_; n > 0 && !error_; --n) {
+        const bool mark = ops_[0] == GroupMark;
+        Calculate();
+        if (mark)
+            break;
+    }
+    DoChange();
 }
 
+// Completes everything pending, closing open groups, up to the first error.
 void TvexoCalculating::EqualSign() {
-    // Each RightPar removes one pending operation; bounded all the same.
-    for (int n = opDepth_; n > 0 && opDepth_ > 0; --n)
-        RightPar();
+    for (int n = opDepth_; n > 0 && opDepth_ > 0 && !error_; --n)
+        Calculate();
     DoChange();
 }
 

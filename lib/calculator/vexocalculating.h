@@ -2,8 +2,10 @@
 // The arithmetic engine behind the pop-up calculator. It is fed one character at a time (or a
 // whole statement): digits and decimal separators build the entry register X, operation
 // characters act on an operand stack (X on top, Y below) and a stack of pending operations.
-// "+", "-", "*", "/" wait on the pending stack until "=" or ")" completes them; the others
-// act at once. Every change is reported through OnChange.
+// "+", "-", "*", "/" wait on the pending stack; when one arrives, the waiting operations of
+// the same or a higher priority ("*" "/" above "+" "-") run first, so chains go left to right
+// and products bind tighter. "(" opens a group that ")" completes; "=" completes everything.
+// The others act at once. Every change is reported through OnChange.
 
 #include <QChar>
 #include <QList>
@@ -43,9 +45,10 @@ public:
     QString GetValueAsString() const;
 
     // Feeds the kept statement to NextChar, stopping at the first character that sets the
-    // error (so the error is still there when the statement ends).
+    // error: fed on, the next character would clear it and "1/0=5" would end as a plain 5.
     void CalculateStatement();
-    // Runs the top pending operation and removes it; nothing when none is pending.
+    // Runs the top pending operation and removes it (a group's "(" is only removed); nothing
+    // when none is pending.
     void Calculate();
 
     double X() const { return stack_[0]; }
@@ -119,6 +122,10 @@ private:
     };
 
     const TCalcOperation* FindOperation(QChar c) const;
+    // Priority character of the top pending operation; null for none or a group's "(".
+    QChar PendingPriority() const;
+    // Runs the pending operations of at least `priority`, down to a group's "(".
+    void CompletePending(QChar priority);
     bool IsDecimalSeparator(QChar c) const;
     // a := Y, b := X, pop, X := result(a, b).
     void Binary(double (*result)(double, double));

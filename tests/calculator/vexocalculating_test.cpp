@@ -106,13 +106,6 @@ TEST_F(CalculatingTest, FormChainsRunLeftToRight) {
     EXPECT_EQ(calc.X(), 1);
 }
 
-TEST_F(CalculatingTest, EngineAloneCompletesPendingOperationsLastFirst) {
-    Type("1+2*3=");
-    EXPECT_EQ(calc.X(), 7);
-    Type("10-4-3=");
-    EXPECT_EQ(calc.X(), 9) << "10 - (4 - 3)";
-}
-
 TEST_F(CalculatingTest, ZeroDivideKeepsXAndTheStack) {
     Type("8/0=");
     EXPECT_TRUE(calc.Error());
@@ -152,13 +145,6 @@ TEST_F(CalculatingTest, InvertAndSquareRoot) {
     EXPECT_EQ(calc.X(), 4);
     Type("4~R");
     EXPECT_TRUE(std::isnan(calc.X()));
-}
-
-TEST_F(CalculatingTest, PercentCompletesPendingWorkThenCombinesYAndX) {
-    Type("50(");
-    Type("8%"); // Y = 50, X = 8
-    EXPECT_DOUBLE_EQ(calc.X(), 4);
-    EXPECT_EQ(calc.OperationDepth(), 0);
 }
 
 TEST_F(CalculatingTest, Parentheses) {
@@ -320,6 +306,9 @@ TEST_F(CalculatingTest, StatementStopsAtTheFirstError) {
     EXPECT_TRUE(calc.Error());
     EXPECT_EQ(calc.ErrorText(), "Zero divide");
     EXPECT_EQ(calc.X(), 0);
+    calc.NextStatement("1/0=5"); // fed on, the 5 would clear the error and show as a result
+    EXPECT_TRUE(calc.Error());
+    EXPECT_EQ(calc.X(), 0);
 }
 
 TEST_F(CalculatingTest, DisplayWithAutoPrecision) {
@@ -354,5 +343,72 @@ TEST_F(CalculatingTest, DisplayWithoutAutoPrecision) {
     calc.DisplayFormat = "0.0 'kg'";
     EXPECT_EQ(calc.GetValueAsString(), "1234.5 kg");
 }
+
+// Key sequences as a person types them, each on a fresh engine: the display (AutoPrecision,
+// "." separator), X and the error text afterwards. "\n" is backspace, "~" change of sign,
+// "s" "p" "r" "c" the memory keys, "R" square root, "X" 1/x.
+struct KeysCase {
+    const char* keys;
+    const char* display;
+    double x;
+    const char* error;
+};
+
+void PrintTo(const KeysCase& c, std::ostream* os) {
+    *os << '"' << QString(c.keys).replace('\n', "<-").toStdString() << '"';
+}
+
+class CalculatorKeys : public CalculatingTest, public ::testing::WithParamInterface<KeysCase> {};
+
+TEST_P(CalculatorKeys, DisplayAndXAfterTheKeys) {
+    const KeysCase& c = GetParam();
+    calc.AutoPrecision = true;
+    Type(c.keys);
+    EXPECT_EQ(calc.GetValueAsString(), QString(c.display));
+    EXPECT_DOUBLE_EQ(calc.X(), c.x);
+    EXPECT_EQ(calc.Error() ? calc.ErrorText() : QString(), QString(c.error));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Chains, CalculatorKeys, ::testing::Values(
+    KeysCase{"10-4-3=", "3", 3, ""}, KeysCase{"8/4/2=", "1", 1, ""},
+    KeysCase{"2*3+4=", "10", 10, ""}, KeysCase{"2+3*4=", "14", 14, ""},
+    KeysCase{"1-2-3-4=", "-8", -8, ""}, KeysCase{"100/5/2*3=", "30", 30, ""},
+    KeysCase{"2+3*4-10/5=", "12", 12, ""}, KeysCase{"1+2*3*4-6/2/3=", "24", 24, ""},
+    KeysCase{"10-4-", "6", 6, ""}, KeysCase{"2+3*", "3", 3, ""},
+    KeysCase{"2+3=", "5", 5, ""}, KeysCase{"2+3==", "5", 5, ""}));
+
+INSTANTIATE_TEST_SUITE_P(Parentheses, CalculatorKeys, ::testing::Values(
+    KeysCase{"(1+2)*3=", "9", 9, ""}, KeysCase{"2*(3+4)=", "14", 14, ""},
+    KeysCase{"(1+2+3)*2=", "12", 12, ""}, KeysCase{"2*(3+4*5)-1=", "45", 45, ""},
+    KeysCase{"((1+2)*(3+4))=", "21", 21, ""}, KeysCase{"10-(2-(3-1))=", "10", 10, ""},
+    KeysCase{"2*(3+4", "4", 4, ""}, KeysCase{"2*(3+4)", "7", 7, ""},
+    KeysCase{"2*(3+4=", "14", 14, ""}, KeysCase{"7))", "7", 7, ""},
+    KeysCase{"1+2)*3=", "7", 7, ""}));
+
+INSTANTIATE_TEST_SUITE_P(Percent, CalculatorKeys, ::testing::Values(
+    KeysCase{"200+10%", "220", 220, ""}, KeysCase{"200-10%", "180", 180, ""},
+    KeysCase{"200*10%", "20", 20, ""}, KeysCase{"200/10%", "2000", 2000, ""},
+    KeysCase{"10%", "0.1", 0.1, ""}, KeysCase{"50+10%*2=", "110", 110, ""},
+    KeysCase{"1+200*10%=", "21", 21, ""}, KeysCase{"8/0%", "0", 0, "Zero divide"}));
+
+INSTANTIATE_TEST_SUITE_P(MemoryAndUnary, CalculatorKeys, ::testing::Values(
+    KeysCase{"5s3p1r", "8", 8, ""}, KeysCase{"5sc1r", "0", 0, ""},
+    KeysCase{"12s2+r=", "14", 14, ""}, KeysCase{"2+3=p4p0r", "9", 9, ""},
+    KeysCase{"5~", "-5", -5, ""}, KeysCase{"5~+3=", "-2", -2, ""},
+    KeysCase{"2-3~=", "5", 5, ""}, KeysCase{"12~3", "3", 3, ""},
+    KeysCase{"9R+1=", "4", 4, ""}, KeysCase{"4X", "0.25", 0.25, ""},
+    KeysCase{"1.25", "1.25", 1.25, ""}, KeysCase{"3 ", "0", 0, ""}));
+
+INSTANTIATE_TEST_SUITE_P(ZeroDivide, CalculatorKeys, ::testing::Values(
+    KeysCase{"8/0=", "0", 0, "Zero divide"}, KeysCase{"8/0=5", "5", 5, ""},
+    KeysCase{"2+8/0=", "0", 0, "Zero divide"}, KeysCase{"8/0+", "0", 0, "Zero divide"},
+    KeysCase{"0X", "0", 0, "Zero divide"}, KeysCase{"6/(1-1)=", "0", 0, "Zero divide"}));
+
+INSTANTIATE_TEST_SUITE_P(BackSpace, CalculatorKeys, ::testing::Values(
+    KeysCase{"123\n", "12", 12, ""}, KeysCase{"123\n4", "124", 124, ""},
+    KeysCase{"1.5\n7", "1.7", 1.7, ""}, KeysCase{"12+3\n5=", "17", 17, ""},
+    KeysCase{"12+\n3=", "123", 123, ""}, KeysCase{"2+3=\n4=", "36", 36, ""}));
+// clang-format on
 
 } // namespace

@@ -59,7 +59,7 @@ TEST_F(VexoFloatListTest, SavesWithTheCurrentDecimalSeparator) {
     list.Add(3);
     FormatSettings().DecimalSeparator = QLatin1Char(',');
     ASSERT_TRUE(list.SaveToFile(dir.File("f.txt")));
-    EXPECT_EQ(dir.Read("f.txt"), QByteArray("0,5\r\n-1234,25\r\n1E-7\r\n3\r\n"));
+    EXPECT_EQ(dir.Read("f.txt"), QByteArray("0,5\r\n-1234,25\r\n1E-0007\r\n3\r\n"));
     TvexoFloatList loaded;
     loaded.LoadFromFile(dir.File("f.txt"));
     ASSERT_EQ(loaded.Count(), 4);

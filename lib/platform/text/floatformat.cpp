@@ -122,14 +122,15 @@ QString ExponentText(int exponent, bool alwaysSign, int minDigits) {
     return out;
 }
 
-QString GeneralText(const DecimalRec& rec, int precision) {
+// `exponentDigits`: the least number of exponent digits in the scientific form.
+QString GeneralText(const DecimalRec& rec, int precision, int exponentDigits) {
     const TFormatSettings& fs = FormatSettings();
     QString out = rec.negative ? QStringLiteral("-") : QString();
     if (rec.exponent > precision || rec.exponent < -3) {
         out += QLatin1Char(rec.digits.at(0));
         if (rec.digits.size() > 1)
             out += fs.DecimalSeparator + DigitsOf(rec.digits.substr(1));
-        return out + QLatin1Char('E') + ExponentText(rec.exponent - 1, false, 0);
+        return out + QLatin1Char('E') + ExponentText(rec.exponent - 1, false, exponentDigits);
     }
     const QString integer = IntegerDigits(rec);
     out += integer.isEmpty() ? QStringLiteral("0") : integer;
@@ -174,8 +175,11 @@ QString FloatToStrF(double value, TFloatFormat format, int precision, int digits
     const DecimalRec rec = ToDecimal(value, precision, byDigits ? digits : 9999);
     if (format == ffExponent)
         return ExponentFormText(rec, precision, digits);
-    if (!byDigits || rec.exponent > precision)
-        return GeneralText(rec, precision);
+    if (!byDigits)
+        return GeneralText(rec, precision, digits);
+    // Here digits count decimals, which a scientific form has no use for.
+    if (rec.exponent > precision)
+        return GeneralText(rec, precision, 0);
     const QString body = FixedBody(rec, digits, format != ffFixed);
     if (format == ffCurrency) {
         const QString money = FormatSettings().CurrencyString + body;

@@ -16,12 +16,14 @@ inline constexpr int MaxFloatPrecision = 18;
 
 // `value` as text in `format`:
 // - ffGeneral: the shortest form with at most `precision` significant digits, in scientific
-//   form ("1.5E-10", "1E20") when the decimal exponent is >= precision or < -4; `digits` unused.
+//   form ("1.5E-10", "1E20") when the decimal exponent is >= precision or < -4, whose exponent
+//   has at least `digits` (0..4) digits (1E20 with digits 4: "1E0020").
 // - ffExponent: "-d.dddE+dd" with `precision` significant digits and at least `digits` (0..4)
 //   exponent digits.
 // - ffFixed: "-ddd.ddd" with `digits` (0..18) decimals; ffNumber adds thousand separators;
 //   ffCurrency is ffNumber with the currency string in front ("$1,234.50", negative "($1.00)").
-//   These fall back to ffGeneral when the value has more than `precision` integer digits.
+//   These fall back to ffGeneral (exponent digits 0) when the value has more than `precision`
+//   integer digits.
 // `precision` is clamped to 2..18. NaN gives "NAN", infinities "INF" and "-INF".
 VEXO_PLATFORM_EXPORT QString FloatToStrF(double value, TFloatFormat format, int precision,
                                          int digits);

@@ -62,7 +62,12 @@ INSTANTIATE_TEST_SUITE_P(
         FloatCase{9.99999, ffGeneral, 3, 0, "10"},
         // precision is capped at 18 and raised to 2
         FloatCase{0.1, ffGeneral, 40, 0, "0.100000000000000006"},
-        FloatCase{1.26, ffGeneral, 0, 0, "1.3"}));
+        FloatCase{1.26, ffGeneral, 0, 0, "1.3"},
+        // digits: the least number of exponent digits (0..4) of the scientific form
+        FloatCase{1e20, ffGeneral, 15, 4, "1E0020"}, FloatCase{1e20, ffGeneral, 15, 9, "1E0020"},
+        FloatCase{1e20, ffGeneral, 15, -1, "1E20"},
+        FloatCase{-1.5e-10, ffGeneral, 15, 3, "-1.5E-010"},
+        FloatCase{1e100, ffGeneral, 15, 2, "1E100"}, FloatCase{123.5, ffGeneral, 15, 4, "123.5"}));
 
 INSTANTIATE_TEST_SUITE_P(Exponent, FloatToStrFTable,
                          ::testing::Values(FloatCase{1234.5, ffExponent, 4, 2, "1.235E+03"},
