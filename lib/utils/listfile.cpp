@@ -2,9 +2,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/runtime/exception.h"
+#include "utils/atomicfile_p.h"
 #include "utils/vexotypedlist.h"
 
 namespace vexo {
@@ -14,19 +14,12 @@ constexpr qsizetype MaxListLineLength = 4096;
 } // namespace
 
 bool SaveListLines(const QString& fileName, const QList<QByteArray>& lines) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     QByteArray data;
     for (const QByteArray& line : lines) {
         data += line;
         data += "\r\n";
     }
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return SaveFileAtomically(fileName, data);
 }
 
 std::optional<QList<QByteArray>> ReadListLines(const QString& fileName) {

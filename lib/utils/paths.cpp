@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "utils/filesearch.h"
+#include "utils/filesearch_p.h"
+
 namespace vexo {
 
 namespace {
@@ -48,14 +51,10 @@ QString NormalDir(const QString& folder) {
 bool FileExists(const QString& name) {
     if (name.isEmpty())
         return false;
-    const int slash = name.lastIndexOf(QLatin1Char('/'));
-    const QString pattern = name.mid(slash + 1);
-    if (!pattern.contains(QLatin1Char('*')) && !pattern.contains(QLatin1Char('?'))) {
-        const QFileInfo info(name);
-        return info.exists() && !info.isDir();
-    }
-    const QDir dir(slash < 0 ? QStringLiteral(".") : name.left(slash + 1));
-    return !dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+    QString folder, pattern;
+    SplitSearchPath(name, folder, pattern);
+    const auto found = FindEntries(folder, pattern, faAnyFile & ~faDirectory);
+    return found && !found->isEmpty();
 }
 
 bool DirectoryExists(const QString& folder) {
