@@ -1,64 +1,22 @@
 #include "graphics/imageops.h"
 
+#include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "graphics/fourpoint_p.h"
 
 namespace vexo {
 
 namespace {
 
-// Precision: the per-call factors (exponential, sine, cosine) are computed in extended precision
-// and rounded to double once; per-pixel positions and blends use double arithmetic. Extended
-// arithmetic per pixel would run on the x87 unit at several times the cost, for differences
-// in the last bit of a position only.
-
-// Rounds halves away from zero and keeps the result a channel value. The additive weights
-// turn negative for positions in (-1, 0), where the blend can leave 0..255; clamping keeps a
-// dark neighbourhood dark instead of wrapping it round to a bright byte.
-inline std::uint32_t RoundChannel(double v) {
-    // For v > 0 rounding half away from zero is truncating v + 0.5; anything not above 0
-    // rounds to 0 or below and clamps to 0.
-    return v > 0 ? std::uint32_t(std::min(v, 255.0) + 0.5) : 0u;
-}
-
-inline std::uint32_t FourPoint(const TvexoBitmapArray& s, double X, double Y) {
-    if (UsablePixels(s) == 0)
-        return 0;
-    const double tx = std::trunc(X);
-    const double ty = std::trunc(Y);
-    const double lastX = double(s.Left) + s.Width - 1;
-    const double lastY = double(s.Top) + s.Height - 1;
-    // Written so that NaN and huge positions fall outside before any integer conversion.
-    if (!(tx >= s.Left && tx <= lastX && ty >= s.Top && ty <= lastY))
-        return 0;
-    const std::int64_t ix = std::int64_t(tx);
-    const std::int64_t iy = std::int64_t(ty);
-    const double dx = X - double(ix);
-    const double dy = Y - double(iy);
-
-    // Neighbours past the last column or row are clamped to the edge, so only the area's own
-    // pixels are ever read.
-    const std::int64_t base = PixelIndex(s, ix, iy);
-    const std::int64_t right = ix < lastX ? 1 : 0;
-    const std::int64_t up = iy < lastY ? s.Width : 0;
-    const std::uint32_t p00 = s.Bits[base];
-    const std::uint32_t p01 = s.Bits[base + up];
-    const std::uint32_t p10 = s.Bits[base + right];
-    const std::uint32_t p11 = s.Bits[base + right + up];
-
-    const double w00 = 2 - dx - dy;
-    const double w01 = 1 - dx + dy;
-    const double w10 = 1 + dx - dy;
-    const double w11 = dx + dy;
-    auto channel = [&](int shift) {
-        const double v = w00 * ((p00 >> shift) & 0xFF) + w01 * ((p01 >> shift) & 0xFF) +
-                         w10 * ((p10 >> shift) & 0xFF) + w11 * ((p11 >> shift) & 0xFF);
-        return RoundChannel(v / 4) << shift;
-    };
-    return channel(16) | channel(8) | channel(0);
-}
+using fourpoint::FourPoint;
 
 bool Overlap(const TvexoBitmapArray& a, std::int64_t aPixels, const TvexoBitmapArray& b,
              std::int64_t bPixels) {
@@ -106,47 +64,100 @@ template <typename Sample> void ForEachDestPixel(const TvexoBitmapArray& dest, S
     }
 }
 
-// The same writes in memory order. Used only where the order cannot be observed (pure
-// sampling from a source that does not share memory with the destination): walking a
-// column of a large picture touches a new page at every pixel.
-template <typename Sample>
-void ForEachDestPixelByRow(const TvexoBitmapArray& dest, Sample&& sample) {
-    const std::int64_t left = dest.Left;
-    const std::int64_t top = dest.Top;
-    const std::int64_t w = dest.Width;
-    const std::int64_t h = dest.Height;
-    for (std::int64_t j = 0; j < h; ++j) {
-        TArrayElement* row = dest.Bits + j * w;
-        for (std::int64_t i = 0; i < w; ++i)
-            row[i] = sample(left + i, top + j);
+// The threads a call may use for `pixels` destination pixels in `rows` rows: the setting,
+// but never so many that a thread gets less work than it costs to start one.
+int ThreadsFor(std::int64_t rows, std::int64_t pixels) {
+    constexpr std::int64_t kMinPixelsPerThread = 1 << 15;
+    const int setting = ImageOpsThreads();
+    const std::int64_t wanted = setting > 0 ? setting : QThread::idealThreadCount();
+    return int(std::max<std::int64_t>(1, std::min({wanted, rows, pixels / kMinPixelsPerThread})));
+}
+
+// Runs body(first, last) over [0, rows) in contiguous shares, one per thread; the calling
+// thread takes the last share. A thread that cannot be started leaves its share to the
+// calling thread.
+template <typename Body> void ParallelRows(std::int64_t rows, std::int64_t pixels, Body body) {
+    const int n = ThreadsFor(rows, pixels);
+    std::vector<std::jthread> helpers;
+    helpers.reserve(std::size_t(n - 1));
+    std::int64_t first = 0;
+    for (int k = 0; k < n; ++k) {
+        const std::int64_t last = rows * (k + 1) / n;
+        if (k + 1 < n) {
+            try {
+                helpers.emplace_back(body, first, last);
+            } catch (const std::system_error&) {
+                body(first, last);
+            }
+        } else {
+            body(first, last);
+        }
+        first = last;
     }
 }
 
-// Runs a geometric operation: `map` turns a destination position into the source position.
-// The standard interpolator is called directly so it inlines; any other through its pointer.
-template <typename Map>
-void Geometric(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
-               TInterpolateFunction Interpolate, Map map) {
+TInterpolateFunction Resolve(TInterpolateFunction Interpolate) {
     TInterpolateFunction f = Interpolate != nullptr ? Interpolate : DefaultInterpolator;
-    if (f == nullptr)
-        f = &FourPointInterpolate;
-    if (UsablePixels(Dest) == 0)
-        return;
+    return f != nullptr ? f : &FourPointInterpolate;
+}
+
+// A geometric operation through a caller's interpolator: `map` turns a destination position
+// into the source position.
+template <typename Map>
+void Interpolated(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+                  TInterpolateFunction f, Map map) {
     const SourceView view(Source, Dest, false);
     const TvexoBitmapArray& src = view.Record();
-    if (f == &FourPointInterpolate) {
-        ForEachDestPixelByRow(Dest, [&](std::int64_t x, std::int64_t y) {
-            double sx, sy;
-            map(x, y, sx, sy);
-            return FourPoint(src, sx, sy);
+    ForEachDestPixel(Dest, [&](std::int64_t x, std::int64_t y) {
+        double sx, sy;
+        map(x, y, sx, sy);
+        return f(src, sx, sy);
+    });
+}
+
+// A geometric operation whose source X depends on the destination column only and source Y
+// on the row only (shift, resize), through the standard interpolator or the caller's.
+// With the standard one the column and row halves of the blend are worked out once each and
+// the rows run in parallel; the order of writes cannot be observed then.
+template <typename MapX, typename MapY>
+void Separable(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+               TInterpolateFunction Interpolate, MapX mapX, MapY mapY) {
+    const TInterpolateFunction f = Resolve(Interpolate);
+    if (UsablePixels(Dest) == 0)
+        return;
+    if (f != &FourPointInterpolate) {
+        Interpolated(Source, Dest, f, [&](std::int64_t x, std::int64_t y, double& sx, double& sy) {
+            sx = mapX(x);
+            sy = mapY(y);
         });
-    } else {
-        ForEachDestPixel(Dest, [&](std::int64_t x, std::int64_t y) {
-            double sx, sy;
-            map(x, y, sx, sy);
-            return f(src, sx, sy);
-        });
+        return;
     }
+    const SourceView view(Source, Dest, false);
+    const TvexoBitmapArray& src = view.Record();
+    const std::int64_t w = Dest.Width;
+    const std::int64_t h = Dest.Height;
+    if (UsablePixels(src) == 0) {
+        std::fill_n(Dest.Bits, w * h, 0u);
+        return;
+    }
+    fourpoint::ColumnPlan plan{std::size_t(w)};
+    for (std::int64_t i = 0; i < w; ++i)
+        fourpoint::PlanColumn(plan, std::size_t(i), mapX(Dest.Left + i), src);
+    fourpoint::PlanWindows(plan, src.Width);
+    const fourpoint::PlannedRowKernel kernel = fourpoint::PlannedRow();
+    ParallelRows(h, w * h, [&](std::int64_t first, std::int64_t last) {
+        for (std::int64_t j = first; j < last; ++j) {
+            TArrayElement* out = Dest.Bits + j * w;
+            const fourpoint::AxisSample ay =
+                fourpoint::SampleAxis(mapY(Dest.Top + j), src.Top, src.Height);
+            if (!ay.inside) {
+                std::fill_n(out, w, 0u);
+                continue;
+            }
+            const TArrayElement* low = src.Bits + ay.offset * src.Width;
+            kernel(plan, low, low + ay.next * src.Width, ay.fraction, out);
+        }
+    });
 }
 
 // Runs a colour operation over the source area, skipping positions outside the destination.
@@ -174,7 +185,26 @@ void PerPixel(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, Op o
 
 } // namespace
 
+// The per-call factors (exponential, sine, cosine) are computed in extended precision and
+// rounded to double once; per-pixel positions and blends use double arithmetic. Extended
+// arithmetic per pixel would run on the x87 unit at several times the cost, for differences
+// in the last bit of a position only.
+
 TInterpolateFunction DefaultInterpolator = &FourPointInterpolate;
+
+namespace {
+
+std::atomic<int> imageOpsThreads{0};
+
+} // namespace
+
+void SetImageOpsThreads(int count) {
+    imageOpsThreads.store(std::max(count, 0), std::memory_order_relaxed);
+}
+
+int ImageOpsThreads() {
+    return imageOpsThreads.load(std::memory_order_relaxed);
+}
 
 std::uint32_t FourPointInterpolate(const TvexoBitmapArray& Source, double X, double Y) {
     return FourPoint(Source, X, Y);
@@ -182,39 +212,61 @@ std::uint32_t FourPointInterpolate(const TvexoBitmapArray& Source, double X, dou
 
 void ShiftImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, double DX, double DY,
                 TInterpolateFunction Interpolate) {
-    const double dx = DX;
-    const double dy = DY;
-    Geometric(Source, Dest, Interpolate,
-              [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-                  sx = double(x) - dx;
-                  sy = double(y) - dy;
-              });
+    Separable(
+        Source, Dest, Interpolate, [=](std::int64_t x) { return double(x) - DX; },
+        [=](std::int64_t y) { return double(y) - DY; });
 }
 
 void ResizeImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, double KX, double KY,
                  TInterpolateFunction Interpolate) {
     const double fx = double(std::exp(-(long double)KX / 100));
     const double fy = double(std::exp(-(long double)KY / 100));
-    Geometric(Source, Dest, Interpolate,
-              [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-                  sx = double(x) * fx;
-                  sy = double(y) * fy;
-              });
+    Separable(
+        Source, Dest, Interpolate, [=](std::int64_t x) { return double(x) * fx; },
+        [=](std::int64_t y) { return double(y) * fy; });
 }
 
 void RotateImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, double CX, double CY,
                  double Angle, TInterpolateFunction Interpolate) {
     const double s = double(std::sin(-(long double)Angle));
     const double c = double(std::cos(-(long double)Angle));
-    const double cx = CX;
-    const double cy = CY;
-    Geometric(Source, Dest, Interpolate,
-              [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-                  const double ex = double(x) - cx;
-                  const double ey = double(y) - cy;
-                  sx = cx + ex * c + ey * s;
-                  sy = cy - ex * s + ey * c;
-              });
+    const TInterpolateFunction f = Resolve(Interpolate);
+    if (UsablePixels(Dest) == 0)
+        return;
+    if (f != &FourPointInterpolate) {
+        Interpolated(Source, Dest, f, [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
+            const double ex = double(x) - CX;
+            const double ey = double(y) - CY;
+            sx = CX + ex * c + ey * s;
+            sy = CY - ex * s + ey * c;
+        });
+        return;
+    }
+    const SourceView view(Source, Dest, false);
+    const TvexoBitmapArray& src = view.Record();
+    const std::int64_t w = Dest.Width;
+    const std::int64_t h = Dest.Height;
+    if (UsablePixels(src) == 0) {
+        std::fill_n(Dest.Bits, w * h, 0u);
+        return;
+    }
+    // X' = (CX + ex c) + ey s and Y' = (CY - ex s) + ey c: the bracketed halves depend on the
+    // column only, the others on the row only, and are added in the same order as per pixel.
+    std::vector<double> columnX(static_cast<std::size_t>(w));
+    std::vector<double> columnY(static_cast<std::size_t>(w));
+    for (std::int64_t i = 0; i < w; ++i) {
+        const double ex = double(Dest.Left + i) - CX;
+        columnX[std::size_t(i)] = CX + ex * c;
+        columnY[std::size_t(i)] = CY - ex * s;
+    }
+    const fourpoint::RotatedRowKernel kernel = fourpoint::RotatedRow();
+    ParallelRows(h, w * h, [&](std::int64_t first, std::int64_t last) {
+        for (std::int64_t j = first; j < last; ++j) {
+            const double ey = double(Dest.Top + j) - CY;
+            kernel(src, columnX.data(), columnY.data(), ey * s, ey * c, std::size_t(w),
+                   Dest.Bits + j * w);
+        }
+    });
 }
 
 void ConvertToGrayScale(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest) {

@@ -9,6 +9,13 @@
 // rows are walked in memory order instead, with the same result. Only the destination's
 // pixels are written, never its record. When source and destination share memory the
 // routines read a copy of the source, so the result is that of the unmodified source.
+//
+// Speed: with the standard interpolator, shift, resize and rotate work out the parts of each
+// position that depend on the column only or the row only once, blend eight pixels at a time
+// on processors with AVX2 or AVX-512, and split the destination's rows across threads. Every pixel
+// is computed with the same double operations in the same order as FourPointInterpolate, so the
+// result does not depend on the processor or the number of threads. A caller's interpolator
+// is called on the calling thread, in the order above.
 
 #include <cstdint>
 
@@ -23,6 +30,25 @@ using TInterpolateFunction = std::uint32_t (*)(const TvexoBitmapArray& Source, d
 // Used when a routine is given no interpolator; starts as FourPointInterpolate. Read once per
 // call. When it is null too, FourPointInterpolate stands in.
 VEXO_GRAPHICS_EXPORT extern TInterpolateFunction DefaultInterpolator;
+
+// Threads for shift, resize and rotate with the standard interpolator: a library-wide setting.
+// 0, the default, uses every core the process may run on (its CPU affinity, read at each
+// call); 1 keeps the work on the calling thread; N uses at most N threads, the calling thread
+// among them. Negative values count as 0. Small areas stay on the calling thread whatever the
+// setting, since starting a thread would cost more than it saves.
+VEXO_GRAPHICS_EXPORT void SetImageOpsThreads(int count);
+VEXO_GRAPHICS_EXPORT int ImageOpsThreads();
+
+// The vector instructions shift, resize and rotate use with the standard interpolator. Every
+// level gives the same pixels; a lower one serves tests and comparisons.
+enum class TVectorUnits { vuNone = 0, vuAVX2 = 1, vuAVX512 = 2 };
+// The best level this processor offers (AVX-512 here means F, VL, BW and DQ).
+VEXO_GRAPHICS_EXPORT TVectorUnits AvailableVectorUnits();
+// Caps the level, library-wide; by default nothing is capped. A cap above what the processor
+// offers means the best it offers.
+VEXO_GRAPHICS_EXPORT void SetImageOpsVectorUnits(TVectorUnits units);
+// The level in use: the cap or the processor's best, whichever is lower.
+VEXO_GRAPHICS_EXPORT TVectorUnits ImageOpsVectorUnits();
 
 constexpr std::int64_t PixelIndex(const TvexoBitmapArray& A, std::int64_t X, std::int64_t Y) {
     return (X - A.Left) + (Y - A.Top) * A.Width;
