@@ -107,11 +107,11 @@ void TvexoBitmapGraphic::SetQuickPixel(int X, int Y, TColor Value) {
         UpdateBitmap();
 }
 
-void TvexoBitmapGraphic::Assign(const TBitmap& Source) {
+void TvexoBitmapGraphic::Assign(const TGraphic& Source) {
     // Assigning an object to itself would free the buffer it is about to copy.
     if (&Source == this)
         return;
-    TBitmap::operator=(Source);
+    TBitmap::Assign(Source);
     const auto* source = dynamic_cast<const TvexoBitmapGraphic*>(&Source);
     if (source == nullptr)
         throw Exception(QStringLiteral("Source is not TvexoBitmapGraphic!"));
@@ -126,6 +126,11 @@ void TvexoBitmapGraphic::Assign(const TBitmap& Source) {
 }
 
 void RegisterGraphicsFormats() {
+    try {
+        RegisterGraphicClass<TvexoBitmapGraphic>();
+    } catch (...) {
+        // Without the registry entry the class is only unknown by name.
+    }
     try {
         TPicture::RegisterFileFormat(QStringLiteral("qbmp"), QStringLiteral("Quick Bitmap"), [] {
             return std::unique_ptr<TGraphic>(std::make_unique<TvexoBitmapGraphic>());

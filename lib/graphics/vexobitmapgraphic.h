@@ -17,6 +17,7 @@
 namespace vexo {
 
 class VEXO_GRAPHICS_EXPORT TvexoBitmapGraphic : public TBitmap {
+    Q_GADGET
 public:
     TvexoBitmapGraphic();
     ~TvexoBitmapGraphic() override;
@@ -54,10 +55,14 @@ public:
     // place); outside batch mode the buffer is written back at once.
     void SetQuickPixel(int X, int Y, TColor Value);
 
-    // Copies the picture of `Source` first; raises vexo::Exception "Source is not
-    // TvexoBitmapGraphic!" after that copy when Source is a plain bitmap (the buffer is then
-    // unchanged). From a TvexoBitmapGraphic the area record and a copy of its buffer come along.
-    void Assign(const TBitmap& Source);
+    const QMetaObject* ClassType() const override { return &staticMetaObject; }
+
+    // Copies the picture of any graphic first, as TBitmap::Assign does (EConvertError for one
+    // that cannot be converted, changing nothing); then raises vexo::Exception "Source is not
+    // TvexoBitmapGraphic!" when Source is another kind of graphic (the picture is copied, the
+    // buffer unchanged). From a TvexoBitmapGraphic the area record and a copy of its buffer
+    // come along.
+    void Assign(const TGraphic& Source) override;
 
 private:
     bool AreaInsideBitmap() const;
@@ -70,10 +75,11 @@ private:
     std::unique_ptr<TArrayElement[]> buffer_; // owns FArea.Bits
 };
 
-// Registers the ".qbmp" picture format ("Quick Bitmap"; BMP data opened as a
-// TvexoBitmapGraphic). Runs by itself when the application object starts in any program that
-// uses TvexoBitmapGraphic; a program that only loads pictures calls it once. Repeated calls
-// are harmless and failures are swallowed.
+// Registers TvexoBitmapGraphic with the class registry (found and created by its name) and
+// the ".qbmp" picture format ("Quick Bitmap"; BMP data opened as a TvexoBitmapGraphic). Runs
+// by itself when the application object starts in any program that uses TvexoBitmapGraphic;
+// a program that only loads pictures calls it once. Repeated calls are harmless and failures
+// are swallowed. Unregistering removes the file format; the class stays registered.
 VEXO_GRAPHICS_EXPORT void RegisterGraphicsFormats();
 VEXO_GRAPHICS_EXPORT void UnregisterGraphicsFormats();
 

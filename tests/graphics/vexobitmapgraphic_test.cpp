@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "platform/image/bmpcodec.h"
+#include "platform/image/jpegimage.h"
 #include "platform/image/picture.h"
+#include "platform/runtime/classregistry.h"
 #include "platform/runtime/exception.h"
 #include "samebitmap.h"
 #include "support/testdir.h"
@@ -362,6 +364,56 @@ TEST(VexoBitmapGraphicAssign, PlainBitmapIsCopiedThenRefused) {
     EXPECT_EQ(g->GetQuickPixel(0, 0), before);
 }
 
+// A graphic that no bitmap can be made from.
+class TSketch : public TGraphic {
+    Q_GADGET
+public:
+    const QMetaObject* ClassType() const override { return &staticMetaObject; }
+    int Width() const override { return 3; }
+    int Height() const override { return 3; }
+    void LoadFromBytes(const QByteArray&) override {}
+    QByteArray SaveToBytes() const override { return {}; }
+};
+
+TEST(VexoBitmapGraphicAssign, JpegIsCopiedAsABitmapThenRefused) {
+    QImage pixels(5, 2, QImage::Format_RGB888);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 5; ++x)
+            pixels.setPixel(x, y, qRgb(40 * x, 100 * y, 7));
+    TJPEGImage jpeg;
+    jpeg.SetImage(pixels);
+    auto g = Graphic(Pattern24(4, 4));
+    ASSERT_TRUE(g->SetCurrentArea(0, 0, 2, 2));
+    const PArray bits = g->Area().Bits;
+    try {
+        g->Assign(jpeg);
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Source is not TvexoBitmapGraphic!"));
+    }
+    EXPECT_TRUE(SameBitmap(*g, jpeg.ToBitmap()));
+    EXPECT_EQ(g->BitCount(), 24);
+    EXPECT_EQ(g->PixelRgb(4, 1), MakePixel(160, 100, 7));
+    EXPECT_EQ(g->Area().Bits, bits);
+}
+
+TEST(VexoBitmapGraphicAssign, GraphicWithoutABitmapChangesNothing) {
+    auto g = Graphic(Pattern24(4, 4));
+    ASSERT_TRUE(g->SetCurrentArea(0, 0, 2, 2));
+    const TBitmap before = *g;
+    const PArray bits = g->Area().Bits;
+    const std::uint32_t quick = g->GetQuickPixel(1, 1);
+    try {
+        g->Assign(TSketch());
+        FAIL() << "no exception";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Cannot assign a TSketch to a TvexoBitmapGraphic"));
+    }
+    EXPECT_TRUE(SameBitmap(*g, before));
+    EXPECT_EQ(g->Area().Bits, bits);
+    EXPECT_EQ(g->GetQuickPixel(1, 1), quick);
+}
+
 TEST(VexoBitmapGraphicAssign, SelfAssignmentKeepsTheBuffer) {
     auto g = Graphic(Pattern24(4, 4));
     ASSERT_TRUE(g->SetCurrentArea(0, 0, 4, 4));
@@ -396,3 +448,17 @@ TEST(VexoBitmapGraphicPicture, RegistrationCanBeRepeatedAndUndone) {
     p.LoadFromFile(dir.File(QStringLiteral("a.qbmp")));
     EXPECT_NE(dynamic_cast<TvexoBitmapGraphic*>(p.Graphic()), nullptr);
 }
+
+TEST(VexoBitmapGraphicPicture, ClassIsRegisteredByNameAtStartUp) {
+    // Registered when the test program's application object started.
+    EXPECT_EQ(GetClass(QStringLiteral("TvexoBitmapGraphic")),
+              &TvexoBitmapGraphic::staticMetaObject);
+    const std::unique_ptr<TGraphic> made = CreateGraphic(QStringLiteral("tvexobitmapgraphic"));
+    EXPECT_NE(dynamic_cast<TvexoBitmapGraphic*>(made.get()), nullptr);
+    EXPECT_EQ(made->ClassType(), &TvexoBitmapGraphic::staticMetaObject);
+    // Found by name, but no component.
+    EXPECT_THROW(CreateComponent(QStringLiteral("TvexoBitmapGraphic"), nullptr), EComponentError);
+    EXPECT_THROW(CreateGraphic(QStringLiteral("TvexoNoSuchGraphic")), EClassNotFound);
+}
+
+#include "vexobitmapgraphic_test.moc"

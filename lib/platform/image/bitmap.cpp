@@ -2,6 +2,7 @@
 
 #include "platform/image/bmpcodec.h"
 #include "platform/image/pixelchannel_p.h"
+#include "platform/runtime/classregistry.h"
 #include "platform/runtime/exception.h"
 
 namespace vexo {
@@ -138,6 +139,18 @@ void TBitmap::LoadFromBytes(const QByteArray& data) {
 
 QByteArray TBitmap::SaveToBytes() const {
     return WriteBmp(*this);
+}
+
+void TBitmap::Assign(const TGraphic& source) {
+    if (&source == this)
+        return;
+    if (const auto* bitmap = dynamic_cast<const TBitmap*>(&source)) {
+        TBitmap::operator=(*bitmap);
+        return;
+    }
+    if (!source.AssignTo(*this))
+        throw EConvertError(QStringLiteral("Cannot assign a %1 to a %2")
+                                .arg(ClassNameOf(source.ClassType()), ClassNameOf(ClassType())));
 }
 
 } // namespace vexo

@@ -25,6 +25,7 @@ struct TBitFields {
 };
 
 class VEXO_PLATFORM_EXPORT TBitmap : public TGraphic {
+    Q_GADGET
 public:
     // Sanity limits that keep every size computation far away from overflow.
     static constexpr int MaxDimension = 1 << 16;
@@ -33,6 +34,14 @@ public:
     TBitmap() = default;
     // A zero-filled bitmap; paletted depths get a grey-scale palette of 2^bitCount entries.
     TBitmap(int width, int height, int bitCount);
+
+    const QMetaObject* ClassType() const override { return &staticMetaObject; }
+
+    // Takes over the picture of any graphic: a bitmap's geometry, format and pixels, or
+    // what another class converts itself to (a JPEG image becomes 24 bits per pixel).
+    // Raises EConvertError "Cannot assign a <class> to a <class>" for a graphic that cannot
+    // be converted, and leaves this bitmap unchanged then.
+    virtual void Assign(const TGraphic& source);
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }

@@ -204,4 +204,12 @@ TBitmap TJPEGImage::ToBitmap() const {
     return bitmap;
 }
 
+bool TJPEGImage::AssignTo(TGraphic& dest) const {
+    auto* bitmap = dynamic_cast<TBitmap*>(&dest);
+    if (bitmap == nullptr)
+        return false;
+    bitmap->TBitmap::Assign(ToBitmap()); // the picture only, whatever the kind of bitmap
+    return true;
+}
+
 } // namespace vexo

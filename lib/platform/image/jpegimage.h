@@ -11,10 +11,15 @@
 namespace vexo {
 
 class VEXO_PLATFORM_EXPORT TJPEGImage : public TGraphic {
+    Q_GADGET
 public:
     static constexpr int DefaultQuality = 90;
 
     TJPEGImage() = default;
+
+    const QMetaObject* ClassType() const override { return &staticMetaObject; }
+    // A bitmap takes the pixels as 24 bits per pixel (see ToBitmap).
+    bool AssignTo(TGraphic& dest) const override;
 
     int Width() const override { return image_.width(); }
     int Height() const override { return image_.height(); }

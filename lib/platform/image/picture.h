@@ -11,8 +11,6 @@
 
 namespace vexo {
 
-using TGraphicFactory = std::function<std::unique_ptr<TGraphic>()>;
-
 class VEXO_PLATFORM_EXPORT TPicture {
 public:
     TPicture();

@@ -33,7 +33,7 @@ QString ClassNameOf(const QMetaObject* metaObject) {
 void RegisterClass(const QMetaObject* metaObject) {
     if (metaObject == nullptr)
         return;
-    if (!HasOwnerConstructor(metaObject))
+    if (metaObject->inherits(&QObject::staticMetaObject) && !HasOwnerConstructor(metaObject))
         throw EComponentError(
             QStringLiteral("Class %1 has no owner constructor").arg(ClassNameOf(metaObject)));
     Registry().insert(ClassNameOf(metaObject).toUpper(), metaObject);
@@ -61,6 +61,9 @@ const QMetaObject* FindClass(const QString& className) {
 
 TComponent* CreateComponent(const QString& className, TComponent* owner) {
     const QMetaObject* metaObject = FindClass(className);
+    if (!metaObject->inherits(&QObject::staticMetaObject))
+        throw EComponentError(
+            QStringLiteral("Class %1 is not a component").arg(ClassNameOf(metaObject)));
     QObject* object = metaObject->newInstance(Q_ARG(vexo::TComponent*, owner));
     TComponent* component = TComponent::FromObject(object);
     if (component == nullptr) {
