@@ -122,6 +122,10 @@ VEXO_AVX512 void PlannedRowAvx512(const ColumnPlan& plan, const TArrayElement* l
         const __m256i r = _mm256_maskz_loadu_epi32(tail, &plan.right[i]);
         // Columns outside the source (index -1) are neither read nor kept.
         const __mmask8 inside = _mm256_cmpgt_epi32_mask(x, none);
+        if (inside == 0) { // all black: beside the source
+            _mm256_mask_storeu_epi32(out + i, tail, _mm256_setzero_si256());
+            continue;
+        }
         Quads q;
         const std::int32_t start = plan.window[i / ColumnPlan::kBlock];
         if (start >= 0) {
@@ -201,6 +205,10 @@ VEXO_AVX512 void RotatedRowAvx512(const TvexoBitmapArray& s, const double* colum
         inside = _mm512_mask_cmp_pd_mask(inside, tx, lastX, _CMP_LE_OQ);
         inside = _mm512_mask_cmp_pd_mask(inside, ty, top, _CMP_GE_OQ);
         inside = _mm512_mask_cmp_pd_mask(inside, ty, lastY, _CMP_LE_OQ);
+        if (inside == 0) { // all black: beside the source
+            _mm256_mask_storeu_epi32(out + i, tail, zero);
+            continue;
+        }
         // The element index is exact in doubles (areas hold fewer than 2^29 pixels).
         const __m512d index =
             _mm512_add_pd(_mm512_sub_pd(tx, left), _mm512_mul_pd(_mm512_sub_pd(ty, top), width));
