@@ -101,62 +101,60 @@ TInterpolateFunction Resolve(TInterpolateFunction Interpolate) {
     return f != nullptr ? f : &FourPointInterpolate;
 }
 
-// A geometric operation through a caller's interpolator: `map` turns a destination position
-// into the source position.
-template <typename Map>
-void Interpolated(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
-                  TInterpolateFunction f, Map map) {
-    const SourceView view(Source, Dest, false);
-    const TvexoBitmapArray& src = view.Record();
-    ForEachDestPixel(Dest, [&](std::int64_t x, std::int64_t y) {
-        double sx, sy;
-        map(x, y, sx, sy);
-        return f(src, sx, sy);
-    });
-}
-
-// A geometric operation whose source X depends on the destination column only and source Y
-// on the row only (shift, resize), through the standard interpolator or the caller's.
-// With the standard one the column and row halves of the blend are worked out once each and
-// the rows run in parallel; the order of writes cannot be observed then.
-template <typename MapX, typename MapY>
-void Separable(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
-               TInterpolateFunction Interpolate, MapX mapX, MapY mapY) {
+// Runs a geometric operation. Through a caller's interpolator, `map` turns each destination
+// position into the source position; with the standard one, `standard(src)` fills the
+// destination from a source that has pixels and shares no memory with it.
+template <typename Map, typename Standard>
+void Geometric(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+               TInterpolateFunction Interpolate, Map map, Standard standard) {
     const TInterpolateFunction f = Resolve(Interpolate);
     if (UsablePixels(Dest) == 0)
         return;
-    if (f != &FourPointInterpolate) {
-        Interpolated(Source, Dest, f, [&](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-            sx = mapX(x);
-            sy = mapY(y);
-        });
-        return;
-    }
     const SourceView view(Source, Dest, false);
     const TvexoBitmapArray& src = view.Record();
-    const std::int64_t w = Dest.Width;
-    const std::int64_t h = Dest.Height;
-    if (UsablePixels(src) == 0) {
-        std::fill_n(Dest.Bits, w * h, 0u);
-        return;
+    if (f != &FourPointInterpolate) {
+        ForEachDestPixel(Dest, [&](std::int64_t x, std::int64_t y) {
+            double sx, sy;
+            map(x, y, sx, sy);
+            return f(src, sx, sy);
+        });
+    } else if (UsablePixels(src) == 0) {
+        std::fill_n(Dest.Bits, std::int64_t(Dest.Width) * Dest.Height, 0u);
+    } else {
+        standard(src);
     }
-    fourpoint::ColumnPlan plan{std::size_t(w)};
-    for (std::int64_t i = 0; i < w; ++i)
-        fourpoint::PlanColumn(plan, std::size_t(i), mapX(Dest.Left + i), src);
-    fourpoint::PlanWindows(plan, src.Width);
-    const fourpoint::PlannedRowKernel kernel = fourpoint::PlannedRow();
-    ParallelRows(h, w * h, [&](std::int64_t first, std::int64_t last) {
-        for (std::int64_t j = first; j < last; ++j) {
-            TArrayElement* out = Dest.Bits + j * w;
-            const fourpoint::AxisSample ay =
-                fourpoint::SampleAxis(mapY(Dest.Top + j), src.Top, src.Height);
-            if (!ay.inside) {
-                std::fill_n(out, w, 0u);
-                continue;
+}
+
+// The standard blend for an operation whose source X depends on the destination column only
+// and source Y on the row only (shift, resize): the column and row halves of the blend are
+// worked out once each, and the rows run in parallel (the order of writes cannot be observed).
+template <typename MapX, typename MapY>
+void Separable(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest,
+               TInterpolateFunction Interpolate, MapX mapX, MapY mapY) {
+    const auto map = [&](std::int64_t x, std::int64_t y, double& sx, double& sy) {
+        sx = mapX(x);
+        sy = mapY(y);
+    };
+    Geometric(Source, Dest, Interpolate, map, [&](const TvexoBitmapArray& src) {
+        const std::int64_t w = Dest.Width;
+        fourpoint::ColumnPlan plan{std::size_t(w)};
+        for (std::int64_t i = 0; i < w; ++i)
+            fourpoint::PlanColumn(plan, std::size_t(i), mapX(Dest.Left + i), src);
+        fourpoint::PlanWindows(plan, src.Width);
+        const fourpoint::PlannedRowKernel kernel = fourpoint::PlannedRow();
+        ParallelRows(Dest.Height, w * Dest.Height, [&](std::int64_t first, std::int64_t last) {
+            for (std::int64_t j = first; j < last; ++j) {
+                TArrayElement* out = Dest.Bits + j * w;
+                const fourpoint::AxisSample ay =
+                    fourpoint::SampleAxis(mapY(Dest.Top + j), src.Top, src.Height);
+                if (!ay.inside) {
+                    std::fill_n(out, w, 0u);
+                    continue;
+                }
+                const TArrayElement* low = src.Bits + ay.offset * src.Width;
+                kernel(plan, low, low + ay.next * src.Width, ay.fraction, out);
             }
-            const TArrayElement* low = src.Bits + ay.offset * src.Width;
-            kernel(plan, low, low + ay.next * src.Width, ay.fraction, out);
-        }
+        });
     });
 }
 
@@ -230,42 +228,32 @@ void RotateImage(const TvexoBitmapArray& Source, const TvexoBitmapArray& Dest, d
                  double Angle, TInterpolateFunction Interpolate) {
     const double s = double(std::sin(-(long double)Angle));
     const double c = double(std::cos(-(long double)Angle));
-    const TInterpolateFunction f = Resolve(Interpolate);
-    if (UsablePixels(Dest) == 0)
-        return;
-    if (f != &FourPointInterpolate) {
-        Interpolated(Source, Dest, f, [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
-            const double ex = double(x) - CX;
-            const double ey = double(y) - CY;
-            sx = CX + ex * c + ey * s;
-            sy = CY - ex * s + ey * c;
-        });
-        return;
-    }
-    const SourceView view(Source, Dest, false);
-    const TvexoBitmapArray& src = view.Record();
-    const std::int64_t w = Dest.Width;
-    const std::int64_t h = Dest.Height;
-    if (UsablePixels(src) == 0) {
-        std::fill_n(Dest.Bits, w * h, 0u);
-        return;
-    }
-    // X' = (CX + ex c) + ey s and Y' = (CY - ex s) + ey c: the bracketed halves depend on the
-    // column only, the others on the row only, and are added in the same order as per pixel.
-    std::vector<double> columnX(static_cast<std::size_t>(w));
-    std::vector<double> columnY(static_cast<std::size_t>(w));
-    for (std::int64_t i = 0; i < w; ++i) {
-        const double ex = double(Dest.Left + i) - CX;
-        columnX[std::size_t(i)] = CX + ex * c;
-        columnY[std::size_t(i)] = CY - ex * s;
-    }
-    const fourpoint::RotatedRowKernel kernel = fourpoint::RotatedRow();
-    ParallelRows(h, w * h, [&](std::int64_t first, std::int64_t last) {
-        for (std::int64_t j = first; j < last; ++j) {
-            const double ey = double(Dest.Top + j) - CY;
-            kernel(src, columnX.data(), columnY.data(), ey * s, ey * c, std::size_t(w),
-                   Dest.Bits + j * w);
+    const auto map = [=](std::int64_t x, std::int64_t y, double& sx, double& sy) {
+        const double ex = double(x) - CX;
+        const double ey = double(y) - CY;
+        sx = CX + ex * c + ey * s;
+        sy = CY - ex * s + ey * c;
+    };
+    Geometric(Source, Dest, Interpolate, map, [&](const TvexoBitmapArray& src) {
+        // X' = (CX + ex c) + ey s and Y' = (CY - ex s) + ey c: the bracketed halves depend on
+        // the column only, the others on the row only, and are added in the same order as in
+        // `map`.
+        const std::int64_t w = Dest.Width;
+        std::vector<double> columnX(static_cast<std::size_t>(w));
+        std::vector<double> columnY(static_cast<std::size_t>(w));
+        for (std::int64_t i = 0; i < w; ++i) {
+            const double ex = double(Dest.Left + i) - CX;
+            columnX[std::size_t(i)] = CX + ex * c;
+            columnY[std::size_t(i)] = CY - ex * s;
         }
+        const fourpoint::RotatedRowKernel kernel = fourpoint::RotatedRow();
+        ParallelRows(Dest.Height, w * Dest.Height, [&](std::int64_t first, std::int64_t last) {
+            for (std::int64_t j = first; j < last; ++j) {
+                const double ey = double(Dest.Top + j) - CY;
+                kernel(src, columnX.data(), columnY.data(), ey * s, ey * c, std::size_t(w),
+                       Dest.Bits + j * w);
+            }
+        });
     });
 }
 
