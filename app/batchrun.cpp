@@ -66,16 +66,19 @@ TBatchResult TBatchRun::Run() {
     if (refusal >= 0)
         return refuse(refusal);
 
-    const QStringList names = BuildFileList(first.SourceDir);
-    const int count = int(names.size());
+    const QStringList all = BuildFileList(first.SourceDir);
     {
+        // Over the whole list, so that every share refuses as a single run would.
         TReplaceGuard guard;
-        for (const QString& name : names)
+        for (const QString& name : all)
             if (guard.WouldReplace(first, name))
                 return refuse(WorkImageOverwriteEntry);
     }
+    const QStringList names = TakeShard(all, Shard);
+    const int count = int(names.size());
     result.FileCount = count;
-    if (count == 0 && OnMessage)
+    TResultFile::RemoveDeadTemporaries(first.ResultDir);
+    if (all.isEmpty() && OnMessage)
         OnMessage(TBatchMessage{mtSourceEmpty, MainText(first.LangIndex, mtSourceEmpty)});
     if (OnStart)
         OnStart(names);

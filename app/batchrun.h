@@ -29,7 +29,9 @@
 //      spelling). A refusal returns boRefused before anything else happens.
 //   2. The file list is built. An empty list sends entry 5 through OnMessage and the run goes
 //      on with N = 0. If a result would replace the working picture itself, the run is
-//      refused (WorkImageOverwriteEntry) before any file is written.
+//      refused (WorkImageOverwriteEntry) before any file is written. With a Shard, the run
+//      takes its share of the list (entry 5 still speaks of the folder as a whole).
+//      Temporary results that a dead process of ours left in the result folder are removed.
 //   3. OnStart(the list).
 //   4. For each file i: the settings are read afresh (mode, language and paths may change
 //      between files); the working picture and the source are loaded, combined with
@@ -114,6 +116,9 @@ public:
     // Worker threads preparing files ahead; 1 keeps everything on the calling thread.
     // Values below 1 mean 1.
     int Jobs = 1;
+    // The share of the list this run takes, so that runs on several machines divide a folder
+    // between them; the whole list by default.
+    TShard Shard;
 
     TBatchResult Run();
 

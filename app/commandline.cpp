@@ -66,7 +66,7 @@ QString UsageText() {
             QStringLiteral("  %1  %2\n").arg(i, 2).arg(QString::fromLatin1(ModeNames[i]).trimmed());
     return QStringLiteral(
                "Usage: varnova --source DIR --picture FILE --result DIR [--mode N|NAME]\n"
-               "               [--lang ru|en] [--jobs N] [--quiet]\n"
+               "               [--lang ru|en] [--jobs N] [--shard K/N] [--quiet]\n"
                "       varnova --help\n"
                "\n"
                "Combines the working picture with every *.bmp of the source folder, in\n"
@@ -80,6 +80,9 @@ QString UsageText() {
                "                   Source Erase)\n"
                "  --lang ru|en     language of the messages (default ru)\n"
                "  --jobs N         worker threads (default: all cores)\n"
+               "  --shard K/N      take only the K-th of N interleaved shares of the list\n"
+               "                   (files K, K + N, K + 2N, ...), to divide a folder between\n"
+               "                   N runs, on one machine or several\n"
                "  --quiet          no progress bar and no completion message\n"
                "\n"
                "Modes:\n") +
@@ -99,9 +102,10 @@ bool ParseCommandLine(const QStringList& args, TCommandLineOptions& options, QSt
     const QCommandLineOption mode(QStringLiteral("mode"), QString(), QStringLiteral("N|NAME"));
     const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("ru|en"));
     const QCommandLineOption jobs(QStringLiteral("jobs"), QString(), QStringLiteral("N"));
+    const QCommandLineOption shard(QStringLiteral("shard"), QString(), QStringLiteral("K/N"));
     const QCommandLineOption quiet(QStringLiteral("quiet"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({source, picture, result, mode, lang, jobs, quiet, help});
+    parser.addOptions({source, picture, result, mode, lang, jobs, shard, quiet, help});
     if (!parser.parse(args)) {
         error = parser.errorText();
         return false;
@@ -144,6 +148,11 @@ bool ParseCommandLine(const QStringList& args, TCommandLineOptions& options, QSt
         }
         options.Jobs = n;
     }
+    if (parser.isSet(shard) && !ParseShard(parser.value(shard), options.Shard)) {
+        error =
+            QStringLiteral("Wrong shard '%1': give K/N with 1 <= K <= N.").arg(parser.value(shard));
+        return false;
+    }
     return true;
 }
 
@@ -175,6 +184,7 @@ int RunBatch(const TCommandLineOptions& options, const TStopRequest& stop, std::
     TProgressBar bar(err, !options.Quiet);
     TBatchRun run;
     run.Jobs = options.Jobs;
+    run.Shard = options.Shard;
     run.Settings = [&] { return options.Settings; };
     run.OnMessage = [&](const TBatchMessage& m) {
         bar.Clear();

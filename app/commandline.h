@@ -1,7 +1,7 @@
 #pragma once
 // The headless front end of the batch run:
 //   varnova --source DIR --picture FILE --result DIR [--mode N|NAME] [--lang ru|en]
-//           [--jobs N] [--quiet]
+//           [--jobs N] [--shard K/N] [--quiet]
 // Messages are the MainTexts entries in the chosen language; SIGINT and SIGTERM are the Stop
 // button.
 
@@ -24,6 +24,7 @@ enum TExitCode : int {
 struct TCommandLineOptions {
     TBatchSettings Settings;
     int Jobs = 1;
+    TShard Shard;
     bool Quiet = false;
     bool Help = false;
 };

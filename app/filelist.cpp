@@ -33,4 +33,27 @@ void SortFileNames(QStringList& names) {
     });
 }
 
+QStringList TakeShard(const QStringList& names, const TShard& shard) {
+    if (shard.Count <= 1)
+        return names;
+    QStringList share;
+    share.reserve(names.size() / shard.Count + 1);
+    for (qsizetype i = shard.Index; i < names.size(); i += shard.Count)
+        share.append(names[i]);
+    return share;
+}
+
+bool ParseShard(const QString& text, TShard& shard) {
+    const QStringList parts = text.split(QLatin1Char('/'));
+    if (parts.size() != 2)
+        return false;
+    bool okK = false, okN = false;
+    const int k = parts[0].toInt(&okK);
+    const int n = parts[1].toInt(&okN);
+    if (!okK || !okN || n < 1 || n > 1000000 || k < 1 || k > n)
+        return false;
+    shard = TShard{k - 1, n};
+    return true;
+}
+
 } // namespace varnova

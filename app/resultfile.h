@@ -2,9 +2,11 @@
 // A result written beside its final name and renamed over it when committed, so a failure
 // never leaves a truncated result nor destroys an earlier file of that name.
 //
-// The temporary file lives in the result folder (".<name>.<pid>-<n>.part", created
+// The temporary file lives in the result folder (".<name>.<host>.<pid>-<n>.part", created
 // exclusively) so the rename stays on one file system. It is removed when the object goes
-// without Commit(). No fsync: the replacement is atomic for every reader, but a power cut may
+// without Commit(). A process killed outright (SIGKILL, a crash) leaves it behind; the next run
+// into the folder removes it (RemoveDeadTemporaries): the name says which machine and which
+// process made it. No fsync: the replacement is atomic for every reader, but a power cut may
 // still lose the newest results, as with any ordinary copy.
 
 #include <QByteArray>
@@ -37,6 +39,12 @@ public:
     void Commit();
     // Removes the temporary file; nothing is committed.
     void Discard() noexcept;
+
+    // Removes from `folder` the temporary files that a process of this machine left behind
+    // and that is no longer alive; returns how many. Only regular files named as this class
+    // names them, with this machine's name in them, go; the temporaries of live processes and
+    // of other machines (a folder may be shared) stay, and so does everything else.
+    static int RemoveDeadTemporaries(const QString& folder);
 
 private:
     [[noreturn]] void Fail();

@@ -2,6 +2,7 @@
 #include "app/commandline.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -329,3 +330,91 @@ TEST_P(CommandLineStop, SignalLeavesExactlyTheFirstResults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, CommandLineStop, ::testing::Values("1", "2"));
+
+// --- Shards -------------------------------------------------------------------------------------
+
+TEST(Shards, ParseKOfN) {
+    TShard s;
+    ASSERT_TRUE(ParseShard("1/1", s));
+    EXPECT_EQ(s.Index, 0);
+    EXPECT_EQ(s.Count, 1);
+    ASSERT_TRUE(ParseShard("3/8", s));
+    EXPECT_EQ(s.Index, 2);
+    EXPECT_EQ(s.Count, 8);
+    for (const char* bad : {"0/3", "4/3", "1/0", "-1/2", "1", "1/2/3", "a/b", "", "1/1000001"})
+        EXPECT_FALSE(ParseShard(bad, s)) << bad;
+}
+
+TEST(Shards, InterleavedSharesCoverTheListOnce) {
+    const QStringList names = {"a", "b", "c", "d", "e", "f", "g"};
+    EXPECT_EQ(TakeShard(names, {0, 3}), QStringList({"a", "d", "g"}));
+    EXPECT_EQ(TakeShard(names, {1, 3}), QStringList({"b", "e"}));
+    EXPECT_EQ(TakeShard(names, {2, 3}), QStringList({"c", "f"}));
+    EXPECT_EQ(TakeShard(names, {0, 1}), names);
+    EXPECT_EQ(TakeShard(names, {8, 9}), QStringList());
+}
+
+TEST_F(CommandLine, ShardsIntoOneFolderGiveTheSingleRunsBytesWithTheirOwnCounts) {
+    int seed = 0;
+    for (int bits : {1, 8, 24, 32})
+        for (int k = 0; k < 3; ++k, ++seed)
+            Source(QStringLiteral("s%1_%2.bmp").arg(bits).arg(k), seed, bits);
+    const QString single = dir.Path() + "single/";
+    QDir().mkpath(single);
+    ASSERT_EQ(RunVarnova({"--source", src, "--picture", work, "--result", single}).ExitCode,
+              ecCompleted);
+    // Three shares, as three machines would run them into one shared folder.
+    int total = 0;
+    for (const char* shard : {"1/3", "2/3", "3/3"}) {
+        const RunOutput r = Run({"--shard", shard, "--lang", "en"});
+        EXPECT_EQ(r.ExitCode, ecCompleted) << r.Err.toStdString();
+        EXPECT_EQ(r.Out, "Processed images : 4\n") << shard;
+        total += 4;
+    }
+    const QStringList names = Entries(single);
+    ASSERT_EQ(names.size(), total);
+    EXPECT_EQ(Entries(out), names);
+    for (const QString& name : names)
+        EXPECT_EQ(ReadFile(out + name), ReadFile(single + name)) << name.toStdString();
+}
+
+TEST_F(CommandLine, ShardWithoutFilesCompletesWithZeroWhileTheFolderHasSome) {
+    Source("a.bmp");
+    Source("b.bmp");
+    RunOutput r = Run({"--shard", "3/3", "--lang", "en"});
+    EXPECT_EQ(r.ExitCode, ecCompleted);
+    EXPECT_EQ(r.Err, ""); // the folder is not empty, only this share is
+    EXPECT_EQ(r.Out, "Processed images : 0\n");
+    r = Run({"--shard", "2/3", "--lang", "en"});
+    EXPECT_EQ(r.Out, "Processed images : 1\n");
+    EXPECT_EQ(Entries(out), QStringList({"b.bmp"}));
+    EXPECT_EQ(Run({"--shard", "4/3"}).ExitCode, ecUsage);
+}
+
+// --- Leftovers of a killed run ----------------------------------------------------------------
+
+TEST_F(CommandLine, RunKilledOutrightLeavesTemporariesThatTheNextRunRemoves) {
+    const QByteArray bytes = vexo::WriteBmp(Picture(256, 256, 24, 3));
+    WriteBitmap(work, Picture(256, 256, 24, 7));
+    for (int i = 0; i < 600; ++i)
+        WriteFile(src + QStringLiteral("f%1.bmp").arg(i, 3, 10, QLatin1Char('0')), bytes);
+    WriteFile(out + "mine.txt", "keep");
+    QProcess p;
+    p.start(QStringLiteral(VARNOVA_EXE),
+            {"--source", src, "--picture", work, "--result", out, "--jobs", "2"});
+    ASSERT_TRUE(p.waitForStarted());
+    const auto temporaries = [&] { return Entries(out).filter(QRegularExpression("\\.part$")); };
+    QElapsedTimer clock;
+    clock.start();
+    while (temporaries().isEmpty() && clock.elapsed() < 60000)
+        QThread::usleep(100);
+    ::kill(pid_t(p.processId()), SIGKILL);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QStringList left = temporaries();
+    ASSERT_FALSE(left.isEmpty()); // with two jobs, results wait in flight as temporaries
+    const RunOutput r = Run({"--quiet"});
+    EXPECT_EQ(r.ExitCode, ecCompleted) << r.Err.toStdString();
+    EXPECT_TRUE(temporaries().isEmpty());
+    EXPECT_EQ(Entries(out).size(), 601);
+    EXPECT_EQ(ReadFile(out + "mine.txt"), "keep");
+}
