@@ -138,6 +138,11 @@ const std::array<const char*, LanguageCount> WorkImageOverwriteTexts = {
     "Error: the result would overwrite the working image",
 };
 
+const std::array<const char*, LanguageCount> BrowseFolderCaptions = {
+    "Обзор папок",
+    "Browse for Folder",
+};
+
 namespace {
 
 // Scrambles at compile time, so only the scrambled code units end up in the program.
@@ -182,6 +187,10 @@ QString AboutText(int lang, int entry) {
     if (entry < 0 || entry >= AboutTextCount)
         return {};
     return QString::fromUtf8(AboutTexts[LanguageOrRussian(lang)][entry]);
+}
+
+QString BrowseFolderCaption(int lang) {
+    return QString::fromUtf8(BrowseFolderCaptions[LanguageOrRussian(lang)]);
 }
 
 QString UnscrambleText(QStringView stored, int constant) {

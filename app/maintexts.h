@@ -58,6 +58,8 @@ extern const std::array<std::array<const char*, MainTextCount>, LanguageCount> M
 extern const std::array<std::array<const char*, ModeCount>, LanguageCount> ModeHints;
 extern const std::array<std::array<const char*, AboutTextCount>, LanguageCount> AboutTexts;
 extern const std::array<const char*, LanguageCount> WorkImageOverwriteTexts;
+// The folder dialog's window caption per language.
+extern const std::array<const char*, LanguageCount> BrowseFolderCaptions;
 
 // The author line per language, every UTF-16 code unit raised by AuthorLineShift; shown only
 // through UnscrambleText(AuthorLines[L], AuthorLineShift).
@@ -69,6 +71,7 @@ extern const std::array<std::u16string_view, LanguageCount> AuthorLines;
 QString MainText(int lang, int entry);
 QString ModeHint(int lang, int mode);
 QString AboutText(int lang, int entry);
+QString BrowseFolderCaption(int lang);
 
 // Lowers every UTF-16 code unit of `stored` by `constant`, modulo 0x10000 (the texts are
 // Unicode here, so the 8-bit wrap-around becomes a 16-bit one).

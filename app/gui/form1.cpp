@@ -1,9 +1,11 @@
 #include "app/gui/form1.h"
 
 #include <QDir>
+#include <utility>
 
 #include "app/batchrun.h"
 #include "app/gui/aboutform.h"
+#include "app/gui/programlook.h"
 #include "app/gui/resources.h"
 #include "platform/gui/elidepath.h"
 #include "platform/gui/messagebox.h"
@@ -62,6 +64,10 @@ TImage* MakePicture(TForm* form, QWidget* parent, const char* name, int l, int t
 
 TForm1::TForm1(TComponent* owner) : TForm(owner) {
     InitGuiResources();
+    // Every window of the program reads alike and speaks the interface language, Qt's own
+    // buttons and dialogs included.
+    UseProgramFont();
+    UseQtTranslations(WorkState().LangIndex);
     Form1 = this;
     CreateDesignedForm();
     TWorkState& state = WorkState();
@@ -207,6 +213,7 @@ void TForm1::ChangeLanguage(QObject*) {
     ProcessBtn1->SetCaption(MainText(l, mtProcessCaption));
     ProcessBtn2->SetCaption(MainText(l, mtStopCaption));
     SetHint(Image3, ModeHint(l, state.ModeIndex));
+    UseQtTranslations(l);
     if (AboutForm)
         AboutForm->ApplyLanguage(l);
     Image4->setVisible(l == 0);
@@ -231,6 +238,7 @@ void TForm1::OpenInDirBtnClick(QObject*) {
     TWorkState& state = WorkState();
     try {
         BrowseFolder1->SetTitle(MainText(state.LangIndex, mtOpenSourceTitle));
+        BrowseFolder1->SetCaption(BrowseFolderCaption(state.LangIndex));
         if (!BrowseFolder1->Execute())
             return;
         const QString dir = BrowseFolder1->Directory();
@@ -264,6 +272,7 @@ void TForm1::OpenOutDirBtnClick(QObject*) {
     TWorkState& state = WorkState();
     try {
         BrowseFolder1->SetTitle(MainText(state.LangIndex, mtOpenResultTitle));
+        BrowseFolder1->SetCaption(BrowseFolderCaption(state.LangIndex));
         if (!BrowseFolder1->Execute())
             return;
         state.ResultDir = BrowseFolder1->Directory();
@@ -280,6 +289,16 @@ void TForm1::OpenOutDirBtnClick(QObject*) {
 
 void TForm1::ProcessBtn2Click(QObject*) {
     WorkState().StopRequested.Request();
+}
+
+bool TForm1::CloseQuery() {
+    if (runActive_) {
+        // The run notices between two files; ProcessBtn1Click closes the window then.
+        closeAfterRun_ = true;
+        WorkState().StopRequested.Request();
+        return false;
+    }
+    return TForm::CloseQuery();
 }
 
 void TForm1::ShowProcessButton() {
@@ -332,6 +351,7 @@ void TForm1::ProcessBtn1Click(QObject*) {
         return;
     }
     runActive_ = false;
+    const bool closing = std::exchange(closeAfterRun_, false);
 
     switch (result.Outcome) {
     case boRefused:
@@ -340,20 +360,28 @@ void TForm1::ProcessBtn1Click(QObject*) {
     case boStopped:
         ProgressBar1->SetProgress(0);
         ShowProcessButton();
-        ShowMessage(result.Message);
+        if (!closing) // the user asked to leave, not to be told
+            ShowMessage(result.Message);
         break;
     case boFailed:
-        // The gauge keeps its progress and caption; results written so far stay.
+        // The gauge keeps its progress and caption; results written so far stay. A message
+        // that names no file is followed by the source the run stopped at.
         ShowProcessButton();
-        Application()->ShowException(Exception(result.Message));
+        Application()->ShowException(
+            Exception(MessageNamesFile(result.ErrorKind)
+                          ? result.Message
+                          : result.Message + QLatin1Char('\n') + result.FailedPath));
         break;
     case boCompleted:
         ProgressBar1->SetCaption(QString());
         ShowProcessButton();
-        ShowMessage(result.Message);
+        if (!closing)
+            ShowMessage(result.Message);
         ProgressBar1->SetProgress(0);
         break;
     }
+    if (closing)
+        close();
 }
 
 } // namespace varnova

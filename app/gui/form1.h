@@ -41,6 +41,10 @@ public:
     // True while ProcessBtn1Click runs its batch.
     bool RunActive() const { return runActive_; }
 
+    // Closing during a run stops it as the Stop button does and closes once the file in
+    // progress is done (results are then exactly those of the first files of the list).
+    bool CloseQuery() override;
+
     vexo::TGroupBox* GroupBox1;
     vexo::TLabel* Label1;
     vexo::TEdit* Edit1;
@@ -78,6 +82,7 @@ private:
     void ShowProcessButton();
 
     bool runActive_ = false;
+    bool closeAfterRun_ = false;
 };
 
 // The main window, set before its constructor body runs.

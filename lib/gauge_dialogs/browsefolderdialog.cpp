@@ -1,14 +1,39 @@
 #include "gauge_dialogs/browsefolderdialog.h"
 
 #include <QDialogButtonBox>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "gauge_dialogs/foldertreemodel.h"
+
 namespace vexo {
+
+namespace {
+
+// A one-line label whose text never decides its width: a long path is shortened in the
+// middle (its start and its last folders stay) to whatever width the layout gives.
+class TElidedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override { return QSize(0, QLabel::sizeHint().height()); }
+    QSize minimumSizeHint() const override { return QSize(0, QLabel::minimumSizeHint().height()); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = contentsRect();
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
+                   fontMetrics().elidedText(text(), Qt::ElideMiddle, r.width()));
+    }
+};
+
+} // namespace
 
 TBrowseFolderDialog::TBrowseFolderDialog(QWidget* owner, const QString& title, const QString& root,
                                          bool statusLine)
@@ -22,22 +47,16 @@ TBrowseFolderDialog::TBrowseFolderDialog(QWidget* owner, const QString& title, c
     title_->setWordWrap(true);
     layout->addWidget(title_);
 
-    model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    model_->setReadOnly(true);
-    const QString top = root.isEmpty() ? QStringLiteral("/") : root;
-    model_->setRootPath(top);
-
+    model_ = new TFolderTreeModel(this);
     tree_ = new QTreeView(this);
     tree_->setObjectName(QStringLiteral("FolderTree"));
     tree_->setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column)
-        tree_->hideColumn(column);
     tree_->header()->hide();
-    tree_->setRootIndex(root.isEmpty() ? QModelIndex() : model_->index(top));
+    tree_->setUniformRowHeights(true);
+    tree_->setRootIndex(root.isEmpty() ? QModelIndex() : model_->index(root));
     layout->addWidget(tree_, 1);
 
-    status_ = new QLabel(this);
+    status_ = new TElidedLabel(this);
     status_->setObjectName(QStringLiteral("StatusLine"));
     status_->setVisible(statusLine);
     layout->addWidget(status_);
@@ -59,9 +78,7 @@ QPushButton* TBrowseFolderDialog::OkButton() const {
 }
 
 QString TBrowseFolderDialog::PathOf(const QModelIndex& index) const {
-    if (!index.isValid())
-        return QString();
-    return model_->filePath(index);
+    return model_->FilePath(index);
 }
 
 QString TBrowseFolderDialog::SelectedPath() const {
@@ -69,7 +86,7 @@ QString TBrowseFolderDialog::SelectedPath() const {
 }
 
 QString TBrowseFolderDialog::SelectedDisplayName() const {
-    return model_->fileName(tree_->currentIndex());
+    return model_->FileName(tree_->currentIndex());
 }
 
 void TBrowseFolderDialog::SetStatusText(const QString& text) {
@@ -81,9 +98,18 @@ void TBrowseFolderDialog::SelectPath(const QString& path) {
 }
 
 void TBrowseFolderDialog::SelectIndex(const QModelIndex& index) {
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        tree_->expand(up);
     tree_->setCurrentIndex(index);
-    if (index.isValid())
-        tree_->scrollTo(index);
+    if (!index.isValid())
+        return;
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    // Before the window is laid out the view cannot know where the item will be; scroll
+    // again once it is.
+    QTimer::singleShot(0, tree_, [tree = tree_, item = QPersistentModelIndex(index)] {
+        if (item.isValid() && tree->currentIndex() == item)
+            tree->scrollTo(item, QAbstractItemView::PositionAtCenter);
+    });
 }
 
 void TBrowseFolderDialog::SetOkEnabled(bool enabled) {

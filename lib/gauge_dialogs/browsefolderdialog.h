@@ -2,6 +2,10 @@
 // The folder browser window: a title above a tree of folders, an optional status line, and
 // OK / Cancel. It reports its first showing and every change of the selection; what to do
 // then (placement, preselection, status text, enabling OK) is decided by its user.
+//
+// The tree lists folders only and never opens a file (TFolderTreeModel), so expanding any
+// folder returns at once. The status line shortens a long path to its width instead of
+// widening the window.
 
 #include <QDialog>
 #include <QModelIndex>
@@ -10,12 +14,13 @@
 #include "vexo/gauge_dialogs_export.h"
 
 class QDialogButtonBox;
-class QFileSystemModel;
 class QLabel;
 class QPushButton;
 class QTreeView;
 
 namespace vexo {
+
+class TFolderTreeModel;
 
 class VEXO_GAUGE_DIALOGS_EXPORT TBrowseFolderDialog : public QDialog {
     Q_OBJECT
@@ -25,7 +30,7 @@ public:
     TBrowseFolderDialog(QWidget* owner, const QString& title, const QString& root, bool statusLine);
 
     QTreeView* Tree() const { return tree_; }
-    QFileSystemModel* Model() const { return model_; }
+    TFolderTreeModel* Model() const { return model_; }
     QLabel* StatusLine() const { return status_; }
     QPushButton* OkButton() const;
 
@@ -36,6 +41,7 @@ public:
     QString SelectedDisplayName() const;
 
     void SetStatusText(const QString& text);
+    // Selects the folder, opening the tree down to it and scrolling it into view.
     void SelectPath(const QString& path);
     void SelectIndex(const QModelIndex& index);
     void SetOkEnabled(bool enabled);
@@ -50,7 +56,7 @@ protected:
 private:
     QLabel* title_ = nullptr;
     QTreeView* tree_ = nullptr;
-    QFileSystemModel* model_ = nullptr;
+    TFolderTreeModel* model_ = nullptr;
     QLabel* status_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
     bool initialized_ = false;

@@ -77,6 +77,7 @@ std::unique_ptr<TBrowseFolderDialog> TvexoBrowseFolder::CreateDialog() {
     auto dialog = std::make_unique<TBrowseFolderDialog>(OwnerWindow(), title_, root,
                                                         viewFlags_.testFlag(bvStatusText));
     TBrowseFolderDialog* d = dialog.get();
+    d->setWindowTitle(caption_);
     dialog_ = d;
     connect(d, &QObject::destroyed, this, [this, d] {
         if (dialog_ == d)

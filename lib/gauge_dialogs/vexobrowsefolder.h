@@ -27,6 +27,7 @@ class VEXO_GAUGE_DIALOGS_EXPORT TvexoBrowseFolder : public QObject, public TComp
     Q_PROPERTY(TvexoBrowseViewFlags ViewFlags READ ViewFlags WRITE SetViewFlags)
     Q_PROPERTY(bool PathInStatus READ PathInStatus WRITE SetPathInStatus)
     Q_PROPERTY(TvexoBrowseFolders RootFolder READ RootFolder WRITE SetRootFolder)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 
 public:
     // Each flag carries the value of the shell option it stands for. Only bvStatusText has
@@ -81,6 +82,10 @@ public:
     void SetPathInStatus(bool show) { pathInStatus_ = show; }
     TvexoBrowseFolders RootFolder() const { return rootFolder_; }
     void SetRootFolder(TvexoBrowseFolders root) { rootFolder_ = root; }
+    // The dialog window's caption, "Browse for Folder" until set: a program that speaks
+    // another language gives it in that language.
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption) { caption_ = caption; }
 
     TNotifyEvent OnInitialized;
     TvexoChangedEvent OnChange;
@@ -124,6 +129,7 @@ private:
     TvexoBrowseViewFlags viewFlags_ = TvexoBrowseViewFlags(bvFileSysDirsOnly | bvStatusText);
     bool pathInStatus_ = true;
     TvexoBrowseFolders rootFolder_ = bfDesktopExpanded;
+    QString caption_ = QStringLiteral("Browse for Folder");
     TBrowseFolderDialog* dialog_ = nullptr;
 };
 

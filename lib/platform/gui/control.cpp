@@ -59,7 +59,11 @@ void TControl::SetFont(const TFont* font) {
 
 void TControl::ApplyFont() {
     applying_ = true;
-    widget_->setFont(ToQFont(*font_));
+    // Controls draw their text smoothed, as every other window does: aliased letters at the
+    // classic small sizes are hard to tell apart. Only canvas output stays aliased.
+    QFont font = ToQFont(*font_);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    widget_->setFont(font);
     QPalette pal = widget_->palette();
     pal.setColor(textRole_, ToQColor(font_->Color()));
     widget_->setPalette(pal);

@@ -1,7 +1,10 @@
 #include "app/gui/form1.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -405,4 +408,140 @@ TEST_F(Paths, WorkingPictureDialogSpeaksTheLanguage) {
     EXPECT_EQ(WorkState().WorkImagePath, work);
     EXPECT_EQ(form->OpenPictureDialog1->Filter(), QStringLiteral("Bitmap images (*.bmp)|*.bmp"));
     EXPECT_EQ(form->OpenPictureDialog1->DefaultExt(), QStringLiteral("*.bmp"));
+}
+
+using CloseDuringRun = MainWindowTest;
+
+TEST_F(CloseDuringRun, StopsAfterTheCurrentFileLeavesAPrefixAndCloses) {
+    for (int count : {3, 60}) { // without and with a Stop button
+        WorkState().SourceDir = MakeSourceFolder(count);
+        WorkState().WorkImagePath = MakeWorkImage();
+        const QString out = MakeFolder(QStringLiteral("out%1").arg(count));
+        WorkState().ResultDir = out;
+        form->show();
+        messages.clear();
+        bool closedWhileRunning = false;
+        EveryPass([&] {
+            if (form->RunActive() && form->ProgressBar1->Progress() == 2 && !closedWhileRunning) {
+                closedWhileRunning = true;
+                EXPECT_FALSE(form->close()); // refused for now: the run stops first
+                EXPECT_TRUE(form->isVisible());
+            }
+        });
+        ClickProcess();
+        pass.stop();
+        QObject::disconnect(&pass, nullptr, nullptr, nullptr);
+        EXPECT_TRUE(closedWhileRunning);
+        EXPECT_FALSE(form->RunActive());
+        EXPECT_FALSE(form->isVisible()) << count;
+        EXPECT_TRUE(messages.empty()) << count; // no "Process aborted" on the way out
+        // Exactly the first two results, and no temporary file.
+        EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList({"f000.bmp", "f001.bmp"}))
+            << count;
+        EXPECT_FALSE(WorkState().StopRequested.Requested());
+        EXPECT_EQ(form->ProgressBar1->Progress(), 0);
+        QDir(WorkState().SourceDir).removeRecursively();
+    }
+}
+
+TEST_F(CloseDuringRun, IdleWindowClosesAtOnce) {
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(form->isVisible());
+}
+
+using WindowTexts = MainWindowTest;
+
+TEST_F(WindowTexts, BadFileIsNamedOnTheLineAfterTheMessage) {
+    const QString src = MakeSourceFolder(2);
+    QFile bad(src + QStringLiteral("f001.bmp"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("BM not a bitmap");
+    bad.close();
+    WorkState().SourceDir = src;
+    WorkState().WorkImagePath = MakeWorkImage();
+    WorkState().ResultDir = MakeFolder(QStringLiteral("out"));
+    ClickProcess();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Bitmap image is not valid\n" + src + "f001.bmp");
+    // A message that names its file already is shown as it is.
+    QFile::remove(src + QStringLiteral("f001.bmp"));
+    QDir().mkpath(src + QStringLiteral("f001.bmp"));
+    messages.clear();
+    ClickProcess();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].Text, "Cannot open file " + src + "f001.bmp");
+}
+
+TEST_F(WindowTexts, EveryWindowUsesTheMainWindowsFontSmoothed) {
+    const QFont label = form->Label1->font();
+    EXPECT_EQ(label.styleStrategy() & QFont::NoAntialias, 0);
+    EXPECT_EQ(label.pixelSize(), 11); // the designed size
+    const QFont app = QApplication::font();
+    EXPECT_EQ(app.family(), label.family());
+    EXPECT_EQ(app.pixelSize(), label.pixelSize());
+    EXPECT_EQ(app.styleStrategy() & QFont::NoAntialias, 0);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{form->ProcessBtn1, form->Edit1, form->ComboBox2})
+        EXPECT_EQ(w->font().styleStrategy() & QFont::NoAntialias, 0)
+            << w->objectName().toStdString();
+}
+
+namespace {
+
+// The texts of the standard buttons of a dialog's button box.
+QStringList ButtonTexts(QWidget& dialog) {
+    QStringList texts;
+    for (auto* box : dialog.findChildren<QDialogButtonBox*>())
+        for (QAbstractButton* b : box->buttons())
+            texts << b->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(WindowTexts, DialogsSpeakTheInterfaceLanguage) {
+    const QString folder = MakeFolder(QStringLiteral("pick"));
+    QStringList folderButtons, pictureButtons, boxButtons;
+    QString caption;
+    const auto look = [&] {
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<vexo::TBrowseFolderDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            folderButtons = ButtonTexts(*d);
+            caption = d->windowTitle();
+            d->reject();
+        });
+        QTest::mouseClick(form->OpenInDirBtn, Qt::LeftButton);
+        vexo::TOpenPictureDialog::ExecuteHook = [&](QFileDialog& d) {
+            pictureButtons = ButtonTexts(d);
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(form->OpenInImageBtn, Qt::LeftButton);
+        vexo::TOpenPictureDialog::ExecuteHook = nullptr;
+        vexo::Application()->MessageBoxHook = [&](QMessageBox& box) {
+            boxButtons.clear();
+            for (QAbstractButton* b : box.buttons())
+                boxButtons << b->text();
+            return 1;
+        };
+        ClickProcess(); // "Select work directories"
+    };
+    look();
+    EXPECT_EQ(caption, QString::fromUtf8("Обзор папок"));
+    EXPECT_TRUE(folderButtons.contains(QString::fromUtf8("Отмена")))
+        << folderButtons.join('|').toStdString();
+    EXPECT_TRUE(pictureButtons.contains(QString::fromUtf8("Отмена")))
+        << pictureButtons.join('|').toStdString();
+    ASSERT_EQ(boxButtons.size(), 1);
+    const QString russianOk = boxButtons[0];
+    QTest::keyClick(form->ComboBox1, Qt::Key_Down); // English
+    look();
+    EXPECT_EQ(caption, "Browse for Folder");
+    EXPECT_TRUE(folderButtons.contains("Cancel")) << folderButtons.join('|').toStdString();
+    EXPECT_TRUE(pictureButtons.contains("Cancel")) << pictureButtons.join('|').toStdString();
+    EXPECT_EQ(boxButtons, QStringList{"OK"}) << russianOk.toStdString();
+    QTest::keyClick(form->ComboBox1, Qt::Key_Up); // back to Russian
+    look();
+    EXPECT_TRUE(folderButtons.contains(QString::fromUtf8("Отмена")));
 }

@@ -4,7 +4,9 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
+#include "gauge_dialogs/browsefolderdialog.h"
 #include "guitestsupport.h"
+#include "platform/gui/messagebox.h"
 
 using namespace varnova;
 using namespace varnova::testing;
@@ -40,6 +42,26 @@ TEST_F(Screenshots, MainWindowInBothLanguagesAndMidRun) {
     });
     ClickProcess();
     EXPECT_TRUE(saved);
+
+    // The dialogs beside the main window: the folder dialog and a message box, in Russian.
+    bool dialogSaved = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<vexo::TBrowseFolderDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        dialogSaved = d->grab().save(ShotPath(QStringLiteral("folder_ru.png")));
+        d->reject();
+    });
+    QTest::mouseClick(form->OpenInDirBtn, Qt::LeftButton);
+    EXPECT_TRUE(dialogSaved);
+    bool boxSaved = false;
+    vexo::Application()->MessageBoxHook = [&](QMessageBox& box) {
+        box.show();
+        boxSaved = box.grab().save(ShotPath(QStringLiteral("message_ru.png")));
+        box.hide();
+        return 1;
+    };
+    vexo::ShowMessage(MainText(0, mtResultNotEmpty));
+    EXPECT_TRUE(boxSaved);
 
     QTest::keyClick(form->ComboBox1, Qt::Key_Down);
     ASSERT_TRUE(form->grab().save(ShotPath(QStringLiteral("main_en.png"))));
