@@ -20,14 +20,14 @@ void TSourceRows::Open(const QString& path) {
     reader_.ReadHead();
     // The head holds every byte the header parser reads (all before the pixel offset).
     layout_ = vexo::ParseBmpHeader(reader_.Data(), reader_.FileSize());
-    if (!layout_.IsCompressed() && !layout_.TopDown && !layout_.NeedsIndexCheck()) {
+    if (!layout_.NeedsDecoding() && !layout_.TopDown && !layout_.NeedsIndexCheck()) {
         mode_ = smStreamed;
         rowsPerRun_ =
             int(std::max<std::size_t>(1, RunBytes / std::max<std::size_t>(1, layout_.Stride)));
         return;
     }
     reader_.ReadOpened();
-    mode_ = layout_.IsCompressed() ? smDecoded : smInPlace;
+    mode_ = layout_.NeedsDecoding() ? smDecoded : smInPlace;
     if (mode_ == smInPlace && layout_.NeedsIndexCheck()) {
         for (int y = 0; y < layout_.Height && mode_ == smInPlace; ++y)
             if (!vexo::BmpRowInPalette(layout_, vexo::BmpRow(reader_.Data(), layout_, y)))

@@ -4,8 +4,8 @@
 //   order while they are combined, so they are still in the processor's cache then;
 // - other uncompressed layouts (top-down, or a short palette whose indices are all in range)
 //   are read whole and used where they lie;
-// - everything else (run-length encoded data, indices beyond a short palette) is decoded,
-//   which raises for bad data.
+// - everything else (run-length encoded data, JPEG and PNG streams, 2 and 64-bit pixels,
+//   indices beyond a short palette) is decoded, which raises for bad data.
 // The reader and its buffer stay from file to file.
 
 #include <QString>

@@ -20,7 +20,8 @@ inline bool BmpInputHolds(const std::uint8_t* data, std::size_t size) {
     TBitmap bitmap;
     try {
         const TBmpLayout layout = ParseBmpHeader(data, size);
-        if (layout.Stride * std::size_t(layout.Height) > MaxDecodedBytes)
+        // At most 8 bytes a pixel in the file (64-bit), at most 4 decoded.
+        if (std::size_t(layout.Width) * std::size_t(layout.Height) * 8 > MaxDecodedBytes)
             return true;
         bitmap = DecodeBmp(data, size, layout);
     } catch (const EInvalidGraphic&) {

@@ -12,6 +12,7 @@ constexpr std::size_t FileHeaderSize = 14;
 constexpr int CoreHeaderSize = 12;
 constexpr int InfoHeaderSize = 40;
 constexpr int V4HeaderSize = 108;
+constexpr int Os2HeaderMaxSize = 64;
 
 [[noreturn]] inline void Invalid() {
     throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));

@@ -14,11 +14,13 @@ inline void SetNibble(std::uint8_t* line, int x, std::uint8_t index) {
         (x & 1) ? std::uint8_t((byte & 0xF0) | index) : std::uint8_t((byte & 0x0F) | (index << 4));
 }
 
-// Both formats share one stream grammar: (count, value) runs and escapes after a zero count
+// The formats share one stream grammar: (count, value) runs and escapes after a zero count
 // (0 end of line, 1 end of bitmap, 2 delta, n >= 3 an absolute run of n pixels padded to a
-// 16-bit boundary). Only how a byte holds pixels differs.
+// 16-bit boundary). Only how pixels are held differs: two or one per byte for RLE4 and RLE8
+// (palette indices), three bytes each for OS/2's RLE24, whose runs carry a 3-byte value.
 template <int Bits>
 void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap) {
+    constexpr std::size_t RunBytes = Bits == 24 ? 4 : 2; // count and value
     const int width = bitmap.Width();
     const int height = bitmap.Height();
     int x = 0;
@@ -32,19 +34,22 @@ void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap
             Invalid();
         }
         const int count = data[p];
-        const std::uint8_t value = data[p + 1];
-        p += 2;
         if (count > 0) {
-            if (row >= height || count > width - x)
+            if (size - p < RunBytes || row >= height || count > width - x)
                 Invalid();
+            const std::uint8_t* value = data + p + 1;
+            p += RunBytes;
             std::uint8_t* line = bitmap.ScanLine(height - 1 - row);
-            if constexpr (Bits == 8) {
-                if (value >= paletteSize)
+            if constexpr (Bits == 24) {
+                for (int i = 0; i < count; ++i)
+                    std::memcpy(line + 3 * (x + i), value, 3);
+            } else if constexpr (Bits == 8) {
+                if (value[0] >= paletteSize)
                     Invalid();
-                std::memset(line + x, value, std::size_t(count));
+                std::memset(line + x, value[0], std::size_t(count));
             } else {
-                const std::uint8_t high = value >> 4;
-                const std::uint8_t low = value & 0x0F;
+                const std::uint8_t high = value[0] >> 4;
+                const std::uint8_t low = value[0] & 0x0F;
                 if (high >= paletteSize || (count > 1 && low >= paletteSize))
                     Invalid();
                 for (int i = 0; i < count; ++i)
@@ -53,7 +58,9 @@ void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap
             x += count;
             continue;
         }
-        switch (value) {
+        const std::uint8_t escape = data[p + 1];
+        p += 2;
+        switch (escape) {
         case 0: // end of line
             x = 0;
             if (++row > height)
@@ -71,25 +78,30 @@ void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap
                 Invalid();
             break;
         default: { // absolute run
-            const int n = value;
-            const std::size_t bytes = Bits == 8 ? std::size_t(n) : std::size_t(n + 1) / 2;
+            const int n = escape;
+            const std::size_t bytes =
+                Bits == 4 ? std::size_t(n + 1) / 2 : std::size_t(n) * std::size_t(Bits / 8);
             const std::size_t padded = (bytes + 1) & ~std::size_t(1);
             if (size - p < padded || row >= height || n > width - x)
                 Invalid();
             std::uint8_t* line = bitmap.ScanLine(height - 1 - row);
             const std::uint8_t* src = data + p;
-            for (int i = 0; i < n; ++i) {
-                std::uint8_t index;
-                if constexpr (Bits == 8)
-                    index = src[i];
-                else
-                    index = (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4);
-                if (index >= paletteSize)
-                    Invalid();
-                if constexpr (Bits == 8)
-                    line[x + i] = index;
-                else
-                    SetNibble(line, x + i, index);
+            if constexpr (Bits == 24) {
+                std::memcpy(line + 3 * x, src, bytes);
+            } else {
+                for (int i = 0; i < n; ++i) {
+                    std::uint8_t index;
+                    if constexpr (Bits == 8)
+                        index = src[i];
+                    else
+                        index = (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4);
+                    if (index >= paletteSize)
+                        Invalid();
+                    if constexpr (Bits == 8)
+                        line[x + i] = index;
+                    else
+                        SetNibble(line, x + i, index);
+                }
             }
             x += n;
             p += padded;
@@ -107,6 +119,10 @@ void DecodeRle8(const std::uint8_t* data, std::size_t size, int paletteSize, TBi
 
 void DecodeRle4(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap) {
     Decode<4>(data, size, paletteSize, bitmap);
+}
+
+void DecodeRle24(const std::uint8_t* data, std::size_t size, TBitmap& bitmap) {
+    Decode<24>(data, size, 0, bitmap);
 }
 
 } // namespace vexo::bmp

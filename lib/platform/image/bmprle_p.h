@@ -1,5 +1,5 @@
 #pragma once
-// RLE8 and RLE4 decoders of the BMP reader.
+// RLE8, RLE4 and (OS/2) RLE24 decoders of the BMP reader.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,5 +15,7 @@ namespace vexo::bmp {
 // end-of-bitmap escape (a stream whose last end-of-line closed the top row may omit it).
 void DecodeRle8(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap);
 void DecodeRle4(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap& bitmap);
+// The same grammar with 3-byte (blue, green, red) pixels into a zero-filled 24-bit bitmap.
+void DecodeRle24(const std::uint8_t* data, std::size_t size, TBitmap& bitmap);
 
 } // namespace vexo::bmp

@@ -29,7 +29,8 @@ struct Recipe {
     std::optional<std::uint32_t> clrUsed; // default: palette size (0 for the core header)
     std::optional<std::uint32_t> offBits; // default: right after the palette
     std::optional<std::uint32_t> sizeImage;
-    QByteArray pixels; // the pixel data exactly as stored in the file
+    std::optional<int> entrySize; // bytes per palette entry; default 3 (core header) or 4
+    QByteArray pixels;            // the pixel data exactly as stored in the file
 };
 
 inline void Put(QByteArray& b, std::size_t at, std::uint32_t v, int bytes) {
@@ -40,7 +41,7 @@ inline void Put(QByteArray& b, std::size_t at, std::uint32_t v, int bytes) {
 inline QByteArray Build(const Recipe& s) {
     const bool core = s.headerSize == 12;
     const bool masksAfter = s.headerSize == 40 && !s.masks.empty();
-    const std::size_t entry = core ? 3 : 4;
+    const std::size_t entry = std::size_t(s.entrySize.value_or(core ? 3 : 4));
     const std::size_t tableStart =
         14 + std::size_t(s.headerSize) + (masksAfter ? 4 * s.masks.size() : 0);
     const std::size_t paletteEnd = tableStart + entry * s.palette.size();
@@ -58,13 +59,18 @@ inline QByteArray Build(const Recipe& s) {
         Put(b, 22, 1, 2);
         Put(b, 24, std::uint32_t(s.bitCount), 2);
     } else {
-        Put(b, 18, std::uint32_t(s.width), 4);
-        Put(b, 22, std::uint32_t(s.height), 4);
-        Put(b, 26, 1, 2);
-        Put(b, 28, std::uint32_t(s.bitCount), 2);
-        Put(b, 30, s.compression, 4);
-        Put(b, 34, s.sizeImage.value_or(std::uint32_t(s.pixels.size())), 4);
-        Put(b, 46, s.clrUsed.value_or(std::uint32_t(s.palette.size())), 4);
+        // A shortened (OS/2 2.x) header holds only the fields that fit.
+        const auto field = [&](std::size_t at, std::uint32_t v, int bytes) {
+            if (at + std::size_t(bytes) <= 14 + std::size_t(s.headerSize))
+                Put(b, at, v, bytes);
+        };
+        field(18, std::uint32_t(s.width), 4);
+        field(22, std::uint32_t(s.height), 4);
+        field(26, 1, 2);
+        field(28, std::uint32_t(s.bitCount), 2);
+        field(30, s.compression, 4);
+        field(34, s.sizeImage.value_or(std::uint32_t(s.pixels.size())), 4);
+        field(46, s.clrUsed.value_or(std::uint32_t(s.palette.size())), 4);
         for (std::size_t i = 0; i < s.masks.size(); ++i)
             Put(b, 14 + 40 + 4 * i, s.masks[i], 4); // same offset after or inside the header
         if (s.headerSize >= 108)

@@ -393,7 +393,8 @@ const std::vector<MalformedCase>& MalformedCases() {
         {"OnlyFileHeader", [] { return Build(Valid8()).left(14); }},
         {"HeaderCutShort", [] { return Build(Valid8()).left(40); }},
         {"HeaderSizeZero", [] { return Patched(Build(Valid8()), 14, 0); }},
-        {"HeaderSizeOs2v2", [] { return Patched(Build(Valid8()), 14, 64); }},
+        // Read as an OS/2 2.x header, it would reach over the palette and the pixel offset.
+        {"HeaderSizeGrownOverThePalette", [] { return Patched(Build(Valid8()), 14, 64); }},
         {"HeaderSizeHuge", [] { return Patched(Build(Valid8()), 14, 0xFFFFFFF0u); }},
         {"NegativeWidth", [] { return Patched(Build(Valid8()), 18, std::uint32_t(-5)); }},
         {"WidthBeyondLimit", [] { return Patched(Build(Valid8()), 18, 65537); }},
@@ -417,7 +418,13 @@ const std::vector<MalformedCase>& MalformedCases() {
          }},
         {"PixelsTruncated", [] { return Build(Valid8()).chopped(1); }},
         {"BitCountZero", [] { return Patched(Build(Valid8()), 28, 0, 2); }},
-        {"BitCountTwo", [] { return Patched(Build(Valid8()), 28, 2, 2); }},
+        {"BitCountTwoIndexBeyondPalette",
+         [] {
+             Recipe s = Valid8();
+             s.palette.resize(3);
+             s.pixels[0] = 0x03; // as 2-bit pixels: index 3 of a 3-entry palette
+             return Patched(Build(s), 28, 2, 2);
+         }},
         {"BitCount64", [] { return Patched(Build(Valid8()), 28, 64, 2); }},
         {"Rle8AtFourBits", [] { return Patched(Patched(Build(Valid8()), 28, 4, 2), 30, 1); }},
         {"Rle4AtEightBits", [] { return Patched(Build(Valid8()), 30, 2); }},
@@ -426,8 +433,9 @@ const std::vector<MalformedCase>& MalformedCases() {
          [] {
              return Build(Canonical(Grid{1, 1, {0}}, 24, {}, {0xFF0000, 0xFF00, 0xFF}));
          }},
-        {"CompressionJpeg", [] { return Patched(Build(Valid8()), 30, 4); }},
-        {"CompressionPng", [] { return Patched(Build(Valid8()), 30, 5); }},
+        {"JpegStreamDamaged", [] { return Patched(Build(Valid8()), 30, 4); }},
+        {"PngStreamDamaged", [] { return Patched(Build(Valid8()), 30, 5); }},
+        {"Rle24CodeInAWindowsHeader", [] { return Patched(Build(Valid8()), 30, 0x104); }},
         {"CompressionUnknown", [] { return Patched(Build(Valid8()), 30, 7); }},
         {"TopDownRle",
          [] {
