@@ -67,7 +67,7 @@ QString UsageText() {
     return QStringLiteral(
                "Usage: varnova --source DIR --picture FILE --result DIR [--mode N|NAME]\n"
                "               [--lang ru|en] [--jobs N] [--shard K/N] [--quiet]\n"
-               "       varnova --help\n"
+               "       varnova --help | --version\n"
                "\n"
                "Combines the working picture with every *.bmp of the source folder, in\n"
                "alphabetical order ignoring case, by a raster operation, and writes each result\n"
@@ -93,6 +93,10 @@ QString UsageText() {
                           "error.\n");
 }
 
+QString VersionText() {
+    return QStringLiteral("varnova " VARNOVA_VERSION "\n");
+}
+
 bool ParseCommandLine(const QStringList& args, TCommandLineOptions& options, QString& error) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -105,7 +109,8 @@ bool ParseCommandLine(const QStringList& args, TCommandLineOptions& options, QSt
     const QCommandLineOption shard(QStringLiteral("shard"), QString(), QStringLiteral("K/N"));
     const QCommandLineOption quiet(QStringLiteral("quiet"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({source, picture, result, mode, lang, jobs, shard, quiet, help});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({source, picture, result, mode, lang, jobs, shard, quiet, help, version});
     if (!parser.parse(args)) {
         error = parser.errorText();
         return false;
@@ -118,6 +123,7 @@ bool ParseCommandLine(const QStringList& args, TCommandLineOptions& options, QSt
     options = TCommandLineOptions{};
     options.Jobs = DefaultJobs();
     options.Help = parser.isSet(help);
+    options.Version = parser.isSet(version);
     options.Quiet = parser.isSet(quiet);
     options.Settings.SourceDir = parser.value(source);
     options.Settings.WorkImagePath = parser.value(picture);
@@ -215,6 +221,10 @@ int RunCommandLine(const QStringList& args) {
     }
     if (options.Help) {
         std::fputs(UsageText().toUtf8().constData(), stdout);
+        return ecCompleted;
+    }
+    if (options.Version) {
+        std::fputs(VersionText().toUtf8().constData(), stdout);
         return ecCompleted;
     }
     InstallStopSignals();

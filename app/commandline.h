@@ -27,6 +27,7 @@ struct TCommandLineOptions {
     TShard Shard;
     bool Quiet = false;
     bool Help = false;
+    bool Version = false;
 };
 
 // The usable cores of this process (its CPU affinity), at least 1.
@@ -35,6 +36,8 @@ int DefaultJobs();
 // error. Missing paths are not usage errors: the run's own checks refuse them.
 bool ParseCommandLine(const QStringList& args, TCommandLineOptions& options, QString& error);
 QString UsageText();
+// "varnova" and the version, as `--version` prints it.
+QString VersionText();
 int ExitCodeFor(TBatchOutcome outcome);
 
 // Runs the batch with `options`, printing the completion message on `out` and every other

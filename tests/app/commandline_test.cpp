@@ -247,6 +247,13 @@ TEST(CommandLineUsage, HelpPrintsTheUsage) {
     EXPECT_TRUE(r.Out.contains("11  Source Erase"));
 }
 
+TEST(CommandLineUsage, VersionPrintsTheProjectVersion) {
+    const RunOutput r = RunVarnova({"--version"});
+    EXPECT_EQ(r.ExitCode, ecCompleted);
+    EXPECT_EQ(r.Out, "varnova " VARNOVA_VERSION "\n");
+    EXPECT_EQ(r.Err, "");
+}
+
 class CommandLineUsageError : public ::testing::TestWithParam<QStringList> {};
 
 TEST_P(CommandLineUsageError, ExitsWith64) {
@@ -261,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineUsageError,
                                            QStringList{"--mode", "15"}, QStringList{"--mode", "-1"},
                                            QStringList{"--mode", "Sourceerase"},
                                            QStringList{"--lang", "de"}, QStringList{"--jobs", "0"},
-                                           QStringList{"--jobs", "two"}, QStringList{"stray"}));
+                                           QStringList{"--jobs", "two"}, QStringList{"stray"},
+                                           QStringList{"--version=2"}));
 
 // --- Jobs and stopping --------------------------------------------------------------------------
 
