@@ -23,6 +23,9 @@ set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# dpkg-shlibdeps runs in each package's staging folder; the program's own libraries are found
+# in the staging folder of the library package beside it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "../vexo_runtime${CMAKE_INSTALL_FULL_LIBDIR}")
 
 set(CPACK_DEBIAN_VARNOVA_PACKAGE_NAME ${VARNOVA_PACKAGE_varnova})
 set(CPACK_DEBIAN_VARNOVA_PACKAGE_SECTION graphics)
@@ -30,12 +33,14 @@ set(CPACK_COMPONENT_VARNOVA_DEPENDS vexo_runtime)
 set(CPACK_COMPONENT_VARNOVA_DESCRIPTION
     "combine a picture with every bitmap of a folder
 Varnova combines one working picture with every bitmap of a source folder by
-one of fifteen raster operations (Source Erase, Source Invert, Merge Paint,
-...) and writes one result bitmap per source file. It runs as a desktop
+one of fifteen raster operations, such as Source Erase, Source Invert or Merge
+Paint, and writes one result bitmap per source file. It runs as a desktop
 program or headless from the command line.")
 
 set(CPACK_DEBIAN_VEXO_RUNTIME_PACKAGE_NAME ${VARNOVA_PACKAGE_vexo_runtime})
 set(CPACK_DEBIAN_VEXO_RUNTIME_PACKAGE_SECTION libs)
+# ldconfig runs through its trigger, as Debian wants for public shared libraries.
+set(CPACK_DEBIAN_VEXO_RUNTIME_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/triggers)
 set(CPACK_COMPONENT_VEXO_RUNTIME_DESCRIPTION
     "vexo component library for Qt 6
 The vexo library brings window controls and utilities to Qt 6 programs: a

@@ -26,7 +26,7 @@ function(vexo_add_library area)
     set_target_properties(${target} PROPERTIES
         AUTOMOC ON AUTORCC ON POSITION_INDEPENDENT_CODE ON
         CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
-        VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
+        VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR} INSTALL_RPATH "$ORIGIN"
         EXPORT_NAME ${component})
 
     # Public headers keep their place below lib/ (include/vexo/platform/image/bitmap.h), so

@@ -28,7 +28,10 @@ extra=$(cd "$prefix" && ls -1 | grep -vxE 'bin|include|lib|lib64|share')
 version=$(LD_LIBRARY_PATH=$prefix/$libdir "$prefix/bin/varnova" --version) ||
     fail "bin/varnova --version fails"
 major=$(awk '{print $2}' <<< "$version" | cut -d. -f1)
-[[ -n $major ]] || fail "no version from bin/varnova --version: '$version'"
+if [[ -z $major || -z $libdir ]]; then
+    echo "FAIL: no version from bin/varnova --version ('$version') with libraries in '$libdir'"
+    exit 1
+fi
 
 # One shared library, export header and CMake targets file per area.
 areas=$(cd "$prefix/include/vexo" && ls -1 ./*_export.h | sed 's|^\./||; s|_export\.h$||')
