@@ -40,14 +40,18 @@ _varnova() {
             COMPREPLY=($(compgen -W "$(seq 1 "$(nproc 2>/dev/null || echo 1)")" -- "$cur"))
             return
             ;;
+        --shard)
+            # K/N: nothing sensible to offer.
+            return
+            ;;
         --help | -h | --version)
             return
             ;;
     esac
 
     if [[ $cur == -* || -z $cur ]]; then
-        COMPREPLY=($(compgen -W '--source --picture --result --mode --lang --jobs --quiet
-            --help --version' -- "$cur"))
+        COMPREPLY=($(compgen -W '--source --picture --result --mode --lang --jobs --shard
+            --quiet --help --version' -- "$cur"))
     fi
 } &&
     complete -F _varnova varnova
