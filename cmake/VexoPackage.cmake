@@ -45,10 +45,13 @@ function(vexo_write_package)
     configure_file(${PROJECT_SOURCE_DIR}/cmake/vexo.pc.in ${dir}/vexo.pc.in @ONLY)
     install(FILES ${dir}/VexoConfig.cmake ${dir}/VexoConfigVersion.cmake
             DESTINATION ${VEXO_INSTALL_CMAKEDIR} COMPONENT vexo_dev)
+    # Each install writes its own copy (named after its destination), so that installs into
+    # different places at the same time - a test's prefix and CPack's staging - never share it.
     install(CODE "
         set(VEXO_PC_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
-        configure_file(\"${dir}/vexo.pc.in\" \"${dir}/installed/vexo.pc\" @ONLY)
-        file(INSTALL \"${dir}/installed/vexo.pc\"
+        string(MD5 pc_id \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+        configure_file(\"${dir}/vexo.pc.in\" \"${dir}/installed/\${pc_id}/vexo.pc\" @ONLY)
+        file(INSTALL \"${dir}/installed/\${pc_id}/vexo.pc\"
              DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/pkgconfig\")"
         COMPONENT vexo_dev)
 endfunction()
