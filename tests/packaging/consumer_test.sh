@@ -38,6 +38,12 @@ pkg-config)
     ;;
 esac
 
-stray=$(ldd "$program" | grep -F libvexo_ | grep -vF " => $prefix/$libdir/") || true
-[[ -z $stray ]] || { echo "FAIL: vexo libraries from outside $prefix:"$'\n'"$stray"; exit 1; }
+# Compared as real paths: with a merged /usr, /lib/... is /usr/lib/...
+want=$(realpath "$prefix/$libdir")
+libs=$(ldd "$program" | sed -n 's/^\s*libvexo_.* => \(.*\) (0x.*$/\1/p')
+[[ -n $libs ]] || { echo "FAIL: $program uses no vexo library"; exit 1; }
+for lib in $libs; do
+    [[ $(dirname "$(realpath "$lib")") == "$want" ]] ||
+        { echo "FAIL: $lib is not from $want"; exit 1; }
+done
 "$program"
