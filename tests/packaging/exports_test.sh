@@ -29,8 +29,9 @@ for lib in "$@"; do
     soname=$(readelf -d "$lib" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
     [[ $soname == "libvexo_$area.so.$major" ]] || fail "$name: SONAME '$soname'"
 
+    # AddressSanitizer adds an __odr_asan.<name> marker beside each exported global.
     exported=$(nm -D --defined-only "$lib" | awk '$2 ~ /^[TDBR]$/ {print $3}' |
-        grep -vxE '_edata|_end|__bss_start|_init|_fini' | c++filt)
+        grep -vxE '_edata|_end|__bss_start|_init|_fini|__odr_asan\..*' | c++filt)
     [[ -n $exported ]] || fail "$name exports nothing"
     stray=$(grep -v 'vexo::' <<< "$exported")
     [[ -z $stray ]] || fail "$name exports names outside namespace vexo:"$'\n'"$stray"
