@@ -22,14 +22,14 @@ function(vexo_write_package)
     endforeach()
     list(REMOVE_DUPLICATES pc_qt)
     list(TRANSFORM pc_qt PREPEND Qt6)
-    # Shared libraries carry their libjpeg and libpng dependencies themselves; static ones
-    # leave them to the final link.
+    # Shared libraries carry their system libraries themselves; static ones leave them to
+    # the final link.
     if(BUILD_SHARED_LIBS)
         set(VEXO_STATIC FALSE)
         set(VEXO_PC_REQUIRES_PRIVATE "")
     else()
         set(VEXO_STATIC TRUE)
-        set(VEXO_PC_REQUIRES_PRIVATE "libjpeg libpng")
+        set(VEXO_PC_REQUIRES_PRIVATE "libjpeg libpng alsa x11")
     endif()
     # The prefix is filled in at install time, so that `cmake --install --prefix` elsewhere
     # than the configured prefix still gives a vexo.pc that points at its own tree.
