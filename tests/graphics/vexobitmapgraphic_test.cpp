@@ -371,6 +371,7 @@ public:
     const QMetaObject* ClassType() const override { return &staticMetaObject; }
     int Width() const override { return 3; }
     int Height() const override { return 3; }
+    void Draw(TCanvas&, const TRect&) const override {}
     void LoadFromBytes(const QByteArray&) override {}
     QByteArray SaveToBytes() const override { return {}; }
 };

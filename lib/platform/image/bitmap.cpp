@@ -1,7 +1,9 @@
 #include "platform/image/bitmap.h"
 
 #include "platform/image/bmpcodec.h"
+#include "platform/image/canvas.h"
 #include "platform/image/pixelchannel_p.h"
+#include "platform/image/pixelformat.h"
 #include "platform/runtime/classregistry.h"
 #include "platform/runtime/exception.h"
 
@@ -131,6 +133,29 @@ std::uint32_t TBitmap::PixelRgb(int x, int y) const {
     using namespace pixelchannel;
     return (Expand(Channel::Of(f.Red), v) << 16) | (Expand(Channel::Of(f.Green), v) << 8) |
            Expand(Channel::Of(f.Blue), v);
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (transparentMode_ == tmFixed)
+        return transparentColor_;
+    if (width_ == 0 || height_ == 0)
+        return clNone;
+    if (bitCount_ == 1)
+        return clWhite;
+    return RgbToColor(PixelRgb(0, height_ - 1));
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+    transparentColor_ = color;
+    transparentMode_ = color == clDefault ? tmAuto : tmFixed;
+}
+
+void TBitmap::Draw(TCanvas& canvas, const TRect& rect) const {
+    const TRect all = Rect(0, 0, width_, height_);
+    if (Transparent())
+        canvas.TransparentCopy(rect, *this, all, TransparentColor());
+    else
+        canvas.CopyRect(rect, *this, all);
 }
 
 void TBitmap::LoadFromBytes(const QByteArray& data) {

@@ -24,6 +24,8 @@ struct TBitFields {
     friend bool operator==(const TBitFields&, const TBitFields&) = default;
 };
 
+enum TTransparentMode { tmAuto, tmFixed };
+
 class VEXO_PLATFORM_EXPORT TBitmap : public TGraphic {
     Q_GADGET
 public:
@@ -83,10 +85,22 @@ public:
     // The colour of a pixel as 0x00RRGGBB (palette looked up, bit fields expanded to 8 bits).
     std::uint32_t PixelRgb(int x, int y) const;
 
+    // The colour a transparent drawing leaves out: with tmAuto that of the bottom-left pixel
+    // (white for a 1-bit bitmap, clNone for an empty one), with tmFixed the colour set.
+    TColor TransparentColor() const;
+    // Stores the colour and switches to tmFixed; clDefault switches back to tmAuto.
+    void SetTransparentColor(TColor color);
+    TTransparentMode TransparentMode() const { return transparentMode_; }
+    void SetTransparentMode(TTransparentMode mode) { transparentMode_ = mode; }
+
+    // In the canvas's CopyMode, or when Transparent without the transparent colour's pixels.
+    void Draw(TCanvas& canvas, const TRect& rect) const override;
+
     void LoadFromBytes(const QByteArray& data) override; // BMP
     QByteArray SaveToBytes() const override;             // BMP, same format as read
 
-    // Same geometry, depth, palette, masks and pixel bytes (padding included).
+    // Same geometry, depth, palette, masks and pixel bytes (padding included); the
+    // transparency settings are how the bitmap is drawn, not part of the picture.
     friend bool operator==(const TBitmap& a, const TBitmap& b) {
         return a.width_ == b.width_ && a.height_ == b.height_ && a.bitCount_ == b.bitCount_ &&
                a.palette_ == b.palette_ && a.bitFields_ == b.bitFields_ && a.pixels_ == b.pixels_;
@@ -101,6 +115,8 @@ private:
     QVector<std::uint32_t> palette_;
     TBitFields bitFields_;
     QByteArray pixels_;
+    TTransparentMode transparentMode_ = tmAuto;
+    TColor transparentColor_ = clDefault;
 };
 
 } // namespace vexo

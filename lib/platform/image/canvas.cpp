@@ -10,10 +10,13 @@
 #include <cstring>
 #include <numbers>
 
+#include "platform/image/canvas_p.h"
 #include "platform/image/pixelformat.h"
 #include "platform/image/ropengine.h"
 
 namespace vexo {
+
+using namespace canvas_p;
 
 namespace {
 
@@ -68,20 +71,6 @@ QPalette::ColorRole RoleOf(unsigned index, QPalette::ColorGroup& group) {
     }
 }
 
-bool DirectlyPaintable(const TBitmap& b) {
-    return b.BitCount() == 24 || (b.BitCount() == 32 && b.BitFields().IsDefault());
-}
-
-TRect Intersect(const TRect& a, const TRect& b) {
-    TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-            std::min(a.Bottom, b.Bottom)};
-    if (r.Right < r.Left)
-        r.Right = r.Left;
-    if (r.Bottom < r.Top)
-        r.Bottom = r.Top;
-    return r;
-}
-
 TBitmap EmptyLike(const TBitmap& b, int w, int h) {
     TBitmap r;
     r.Allocate(w, h, b.BitCount());
@@ -116,99 +105,6 @@ void PasteRegion(TBitmap& dst, const TBitmap& r, int x, int y) {
         for (int row = 0; row < r.Height(); ++row)
             for (int col = 0; col < r.Width(); ++col)
                 dst.SetPixelValue(x + col, y + row, r.PixelValue(col, row));
-    }
-}
-
-// The pen modes as ternary codes whose truth tables read only the pattern (the pen, P) and
-// the destination (D): the classic binary raster operations, run by the one raster engine.
-constexpr std::uint32_t PenModeRops[] = {
-    0x00000042, // pmBlack: 0
-    0x00FF0062, // pmWhite: 1
-    0x00AA0029, // pmNop: D
-    0x00550009, // pmNot: ~D
-    0x00F00021, // pmCopy: P
-    0x000F0001, // pmNotCopy: ~P
-    0x005A0049, // pmXor: P ^ D
-};
-
-// The pixels a pen stroke covers, gathered before any is changed: a pixel covered twice
-// (where a frame's sides meet, or a curve doubles back) is still combined once, so that
-// drawing twice with pmXor or pmNot restores the picture exactly.
-class TPenCoverage {
-public:
-    explicit TPenCoverage(const TBitmap& target)
-        : mask_(target.Width(), target.Height(), QImage::Format_Grayscale8) {
-        mask_.fill(0);
-    }
-
-    void Set(int x, int y) {
-        if (x >= 0 && y >= 0 && x < mask_.width() && y < mask_.height())
-            mask_.scanLine(y)[x] = 0xFF;
-    }
-    void SetRect(const TRect& r) {
-        for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, mask_.height()); ++y)
-            for (int x = std::max(r.Left, 0); x < std::min(r.Right, mask_.width()); ++x)
-                mask_.scanLine(y)[x] = 0xFF;
-    }
-    // For QPainter: draw in white, aliased, to cover.
-    QImage& Mask() { return mask_; }
-
-    // Every covered pixel := mode(pen, pixel), bitwise on the raw pixel values of the
-    // target's format (palette indices for paletted targets).
-    void Apply(TBitmap& target, TColor pen, TPenMode mode) const {
-        if (unsigned(mode) >= std::size(PenModeRops)) // not a mode: nothing is drawn
-            return;
-        const TPixelFormat format = TPixelFormat::Of(target);
-        TRopRowCombiner rop(format, format, PenModeRops[mode], pen);
-        const int bits = target.BitCount();
-        for (int y = 0; y < mask_.height(); ++y) {
-            const std::uint8_t* m = mask_.constScanLine(y);
-            for (int x = 0; x < mask_.width();) {
-                if (m[x] == 0) {
-                    ++x;
-                    continue;
-                }
-                const int start = x;
-                while (x < mask_.width() && m[x] != 0)
-                    ++x;
-                if (bits >= 8) {
-                    rop.CombineRow(target.ScanLine(y) + std::size_t(start) * std::size_t(bits / 8),
-                                   nullptr, 0, x - start);
-                    continue;
-                }
-                // Pixels smaller than a byte: one at a time, in the high bits of a byte as a
-                // row of one pixel holds it.
-                for (int px = start; px < x; ++px) {
-                    std::uint8_t cell = std::uint8_t(target.PixelValue(px, y) << (8 - bits));
-                    rop.CombineRow(&cell, nullptr, 0, 1);
-                    target.SetPixelValue(px, y, std::uint32_t(cell) >> (8 - bits));
-                }
-            }
-        }
-    }
-
-private:
-    QImage mask_;
-};
-
-// Bresenham from `from` up to, not including, `to`, as GDI draws lines.
-template <typename Plot> void WalkLine(TPoint from, TPoint to, Plot&& plot) {
-    int x0 = from.X, y0 = from.Y;
-    const int x = to.X, y = to.Y;
-    const int dx = std::abs(x - x0), sx = x0 < x ? 1 : -1;
-    const int dy = -std::abs(y - y0), sy = y0 < y ? 1 : -1;
-    int err = dx + dy;
-    while (x0 != x || y0 != y) {
-        plot(x0, y0);
-        const int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y0 += sy;
-        }
     }
 }
 
@@ -327,36 +223,6 @@ TRect TCanvas::ClipRect() const {
     return target_ ? Rect(0, 0, target_->Width(), target_->Height()) : TRect{};
 }
 
-template <typename Paint> void TCanvas::PaintWith(Paint&& paint) {
-    if (!target_ || target_->Width() == 0 || target_->Height() == 0)
-        return;
-    if (DirectlyPaintable(*target_)) {
-        QImage view(target_->ScanLine(0), target_->Width(), target_->Height(), target_->RowBytes(),
-                    target_->BitCount() == 24 ? QImage::Format_BGR888 : QImage::Format_RGB32);
-        QPainter p(&view);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        paint(p);
-        return;
-    }
-    // Other formats: paint on a colour copy and map the changed pixels back.
-    const QImage before = BitmapToQImage(*target_);
-    QImage image = before.copy();
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        paint(p);
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
-        const auto* b = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (a[x] != b[x])
-                target_->SetPixelValue(x, y, RgbToPixelValue(*target_, FromQColor(QColor(b[x]))));
-    }
-}
-
 template <typename Trace> void TCanvas::PaintShape(Trace&& draw) {
     if (Pen.Mode == pmCopy) {
         PaintWith([&](QPainter& p) {
@@ -433,17 +299,7 @@ void TCanvas::MoveTo(int x, int y) {
 }
 
 void TCanvas::LineTo(int x, int y) {
-    if (target_ && Pen.Mode == pmCopy) {
-        const std::uint32_t v = RgbToPixelValue(*target_, ColorToRGB(Pen.Color));
-        WalkLine(penPos_, TPoint{x, y}, [&](int px, int py) {
-            if (px >= 0 && py >= 0 && px < target_->Width() && py < target_->Height())
-                target_->SetPixelValue(px, py, v);
-        });
-    } else if (target_ && Pen.Mode != pmNop) {
-        TPenCoverage line(*target_);
-        WalkLine(penPos_, TPoint{x, y}, [&](int px, int py) { line.Set(px, py); });
-        line.Apply(*target_, ColorToRGB(Pen.Color), Pen.Mode);
-    }
+    Polyline({penPos_, TPoint{x, y}});
     penPos_ = TPoint{x, y};
 }
 
@@ -471,13 +327,47 @@ void TCanvas::Pie(const TRect& rect, TPoint start, TPoint end) {
     PaintShape([&](QPainter& p) { p.drawPie(box, startAngle, spanAngle); });
 }
 
+void TCanvas::Polyline(const QList<TPoint>& points) {
+    if (!target_ || points.size() < 2 || Pen.Mode == pmNop)
+        return;
+    if (Pen.Mode == pmCopy) {
+        const std::uint32_t v = RgbToPixelValue(*target_, ColorToRGB(Pen.Color));
+        for (qsizetype i = 1; i < points.size(); ++i)
+            WalkLine(points[i - 1], points[i], [&](int px, int py) {
+                if (px >= 0 && py >= 0 && px < target_->Width() && py < target_->Height())
+                    target_->SetPixelValue(px, py, v);
+            });
+        return;
+    }
+    TPenCoverage line(*target_);
+    for (qsizetype i = 1; i < points.size(); ++i)
+        WalkLine(points[i - 1], points[i], [&](int px, int py) { line.Set(px, py); });
+    line.Apply(*target_, ColorToRGB(Pen.Color), Pen.Mode);
+}
+
+void TCanvas::Polygon(const QList<TPoint>& points) {
+    if (points.size() < 2)
+        return;
+    QPolygon polygon;
+    for (const TPoint& p : points)
+        polygon << QPoint(p.X, p.Y);
+    PaintShape([&](QPainter& p) { p.drawPolygon(polygon, Qt::OddEvenFill); });
+}
+
 void TCanvas::TextOut(int x, int y, const QString& text) {
     const TRect all = target_ ? ClipRect() : TRect{};
-    TextRect(all, x, y, text);
+    TextRectRotated(all, x, y, text, 0);
 }
 
 void TCanvas::TextRect(const TRect& clip, int x, int y, const QString& text) {
+    // The brush fills the whole rectangle, not only the text's cell, as an opaque clipped
+    // text output does.
+    if (Brush.Style == bsSolid)
+        FillRect(clip);
+    const TBrushStyle style = Brush.Style;
+    Brush.Style = bsClear;
     TextRectRotated(clip, x, y, text, 0);
+    Brush.Style = style;
 }
 
 void TCanvas::TextRectRotated(const TRect& clip, int x, int y, const QString& text,
@@ -500,12 +390,17 @@ void TCanvas::TextRectRotated(const TRect& clip, int x, int y, const QString& te
 }
 
 int TCanvas::TextWidth(const QString& text) const {
-    return QFontMetrics(ToQFont(Font)).horizontalAdvance(text);
+    return TextExtent(text).cx;
 }
 
-// The cell height of the font; like GDI it does not depend on the letters.
-int TCanvas::TextHeight(const QString&) const {
-    return QFontMetrics(ToQFont(Font)).height();
+int TCanvas::TextHeight(const QString& text) const {
+    return TextExtent(text).cy;
+}
+
+// The height is the font's cell height; like GDI it does not depend on the letters.
+TSize TCanvas::TextExtent(const QString& text) const {
+    const QFontMetrics fm(ToQFont(Font));
+    return TSize{fm.horizontalAdvance(text), fm.height()};
 }
 
 TColor TCanvas::Pixel(int x, int y) const {
@@ -527,30 +422,81 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
     if (source.target_ == target_) {
         // Source and destination may overlap: read from a snapshot.
         const TBitmap snapshot = *source.target_;
-        Transfer(dest, snapshot, sourceRect);
+        Transfer(dest, snapshot, sourceRect, CopyMode);
     } else {
-        Transfer(dest, *source.target_, sourceRect);
+        Transfer(dest, *source.target_, sourceRect, CopyMode);
     }
 }
 
-void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
-    Transfer(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap,
-             Rect(0, 0, bitmap.Width(), bitmap.Height()));
+void TCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect) {
+    if (&source == target_) {
+        const TBitmap snapshot = source;
+        Transfer(dest, snapshot, sourceRect, CopyMode);
+    } else {
+        Transfer(dest, source, sourceRect, CopyMode);
+    }
 }
 
-void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
-    Transfer(dest, bitmap, Rect(0, 0, bitmap.Width(), bitmap.Height()));
+void TCanvas::TransparentCopy(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                              TColor transparentColor) {
+    const TKeyFill fill = transparentColor == clNone ? TKeyFill::None : TKeyFill::Destination;
+    if (&source == target_) {
+        const TBitmap snapshot = source;
+        Transfer(dest, snapshot, sourceRect, cmSrcCopy, fill, transparentColor);
+    } else {
+        Transfer(dest, source, sourceRect, cmSrcCopy, fill, transparentColor);
+    }
 }
 
-void TCanvas::Transfer(const TRect& dest, const TBitmap& source, const TRect& sourceRect) {
+void TCanvas::BrushCopy(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                        TColor color) {
+    if (&source == target_) {
+        const TBitmap snapshot = source;
+        Transfer(dest, snapshot, sourceRect, cmSrcCopy, TKeyFill::Brush, color);
+    } else {
+        Transfer(dest, source, sourceRect, cmSrcCopy, TKeyFill::Brush, color);
+    }
+}
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic) {
+    graphic.Draw(*this, Bounds(x, y, graphic.Width(), graphic.Height()));
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TGraphic& graphic) {
+    graphic.Draw(*this, dest);
+}
+
+void TCanvas::DrawFocusRect(const TRect& rect) {
+    if (!target_ || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    TPenCoverage dots(*target_);
+    auto dot = [&](int x, int y) {
+        if ((x - rect.Left + y - rect.Top) % 2 == 0)
+            dots.Set(x, y);
+    };
+    for (int x = rect.Left; x < rect.Right; ++x) {
+        dot(x, rect.Top);
+        dot(x, rect.Bottom - 1);
+    }
+    for (int y = rect.Top; y < rect.Bottom; ++y) {
+        dot(rect.Left, y);
+        dot(rect.Right - 1, y);
+    }
+    dots.Apply(*target_, clBlack, pmNot);
+}
+
+void TCanvas::Transfer(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                       std::uint32_t rop, TKeyFill keyFill, TColor key) {
     if (!target_ || dest.Width() <= 0 || dest.Height() <= 0 || sourceRect.Width() <= 0 ||
-        sourceRect.Height() <= 0)
+        sourceRect.Height() <= 0 || source.Width() == 0 || source.Height() == 0)
         return;
     const TColor pattern = ColorToRGB(Brush.Color);
     const TRect srcBounds = Rect(0, 0, source.Width(), source.Height());
+    TRect d;
+    TBitmap spart;
     if (dest.Width() == sourceRect.Width() && dest.Height() == sourceRect.Height()) {
         // Same size: clip both rectangles together against their bitmaps.
-        TRect d = Intersect(dest, ClipRect());
+        d = Intersect(dest, ClipRect());
         TRect s =
             Rect(sourceRect.Left + (d.Left - dest.Left), sourceRect.Top + (d.Top - dest.Top),
                  sourceRect.Left + (d.Right - dest.Left), sourceRect.Top + (d.Bottom - dest.Top));
@@ -559,33 +505,41 @@ void TCanvas::Transfer(const TRect& dest, const TBitmap& source, const TRect& so
                  d.Right - (s.Right - sc.Right), d.Bottom - (s.Bottom - sc.Bottom));
         if (d.Width() <= 0 || d.Height() <= 0)
             return;
-        if (d.Left == 0 && d.Top == 0 && sc.Left == 0 && sc.Top == 0) {
-            RopBlt(*target_, source, d.Width(), d.Height(), CopyMode, pattern);
+        if (keyFill == TKeyFill::None && d.Left == 0 && d.Top == 0 && sc.Left == 0 && sc.Top == 0) {
+            RopBlt(*target_, source, d.Width(), d.Height(), rop, pattern);
             return;
         }
-        TBitmap dpart = CopyRegion(*target_, d.Left, d.Top, d.Width(), d.Height());
-        const TBitmap spart = CopyRegion(source, sc.Left, sc.Top, sc.Width(), sc.Height());
-        RopBlt(dpart, spart, d.Width(), d.Height(), CopyMode, pattern);
-        PasteRegion(*target_, dpart, d.Left, d.Top);
-        return;
-    }
-    // Stretching: sample the source (nearest pixel) into a bitmap of the destination size.
-    const TRect d = Intersect(dest, ClipRect());
-    if (d.Width() <= 0 || d.Height() <= 0 || source.Width() == 0 || source.Height() == 0)
-        return;
-    TBitmap scaled = EmptyLike(source, d.Width(), d.Height());
-    for (int y = 0; y < d.Height(); ++y) {
-        const int sy = sourceRect.Top + int(std::int64_t(y + d.Top - dest.Top) *
-                                            sourceRect.Height() / dest.Height());
-        for (int x = 0; x < d.Width(); ++x) {
-            const int sx = sourceRect.Left + int(std::int64_t(x + d.Left - dest.Left) *
-                                                 sourceRect.Width() / dest.Width());
-            if (sx >= 0 && sy >= 0 && sx < source.Width() && sy < source.Height())
-                scaled.SetPixelValue(x, y, source.PixelValue(sx, sy));
+        spart = CopyRegion(source, sc.Left, sc.Top, sc.Width(), sc.Height());
+    } else {
+        // Stretching: sample the source (nearest pixel) into a bitmap of the destination size.
+        d = Intersect(dest, ClipRect());
+        if (d.Width() <= 0 || d.Height() <= 0)
+            return;
+        spart = EmptyLike(source, d.Width(), d.Height());
+        for (int y = 0; y < d.Height(); ++y) {
+            const int sy = sourceRect.Top + int(std::int64_t(y + d.Top - dest.Top) *
+                                                sourceRect.Height() / dest.Height());
+            for (int x = 0; x < d.Width(); ++x) {
+                const int sx = sourceRect.Left + int(std::int64_t(x + d.Left - dest.Left) *
+                                                     sourceRect.Width() / dest.Width());
+                if (sx >= 0 && sy >= 0 && sx < source.Width() && sy < source.Height())
+                    spart.SetPixelValue(x, y, source.PixelValue(sx, sy));
+            }
         }
     }
     TBitmap dpart = CopyRegion(*target_, d.Left, d.Top, d.Width(), d.Height());
-    RopBlt(dpart, scaled, d.Width(), d.Height(), CopyMode, pattern);
+    const TBitmap before = keyFill == TKeyFill::Destination ? dpart : TBitmap();
+    RopBlt(dpart, spart, d.Width(), d.Height(), rop, pattern);
+    if (keyFill != TKeyFill::None) {
+        // The key is compared as a colour, so equal palette entries count alike.
+        const std::uint32_t keyRgb = ColorToRgb(ColorToRGB(key));
+        const std::uint32_t brush = RgbToPixelValue(dpart, ColorToRGB(Brush.Color));
+        for (int y = 0; y < d.Height(); ++y)
+            for (int x = 0; x < d.Width(); ++x)
+                if (spart.PixelRgb(x, y) == keyRgb)
+                    dpart.SetPixelValue(
+                        x, y, keyFill == TKeyFill::Brush ? brush : before.PixelValue(x, y));
+    }
     PasteRegion(*target_, dpart, d.Left, d.Top);
 }
 

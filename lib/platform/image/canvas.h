@@ -6,14 +6,21 @@
 // into the buffer, aliased, as GDI draws them. Lines and shape outlines honour the pen's
 // binary raster operation (TPen::Mode): outside pmCopy their coverage is rasterised into a
 // mask and the covered pixels are combined by the same raster engine as block transfers.
+//
+// Beside the primitives the canvas offers what the classic window system drew on top of
+// them: formatted text (DrawText with the DT_ flags of canvasflags.h), 3-D frames and edges,
+// the focus rectangle and the push-button frame. They are built from the primitives here, so
+// every pixel still goes through the one buffer and raster engine.
 
 #include <QFlags>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <cstdint>
 
 #include "platform/image/bitmap.h"
+#include "platform/image/canvasflags.h"
 #include "platform/runtime/types.h"
 #include "platform/text/font.h"
 
@@ -88,17 +95,40 @@ public:
     // The wedge of the ellipse in `rect` from the radial line through `start`
     // counter-clockwise to the one through `end`.
     void Pie(const TRect& rect, TPoint start, TPoint end);
+    // Lines with the pen from each point to the next; the last point is left out, as LineTo
+    // leaves out its end, and the pen position stays. Pixels where segments meet change once,
+    // so pmXor and pmNot still undo themselves.
+    void Polyline(const QList<TPoint>& points);
+    // The closed outline through the points with the pen, the inside (alternate filling)
+    // with the brush unless it is clear.
+    void Polygon(const QList<TPoint>& points);
 
     // Text with its cell's top-left at (x, y); the cell is filled with the brush unless it
     // is clear.
     void TextOut(int x, int y, const QString& text);
-    // As TextOut, clipped to `clip`.
+    // As TextOut, clipped to `clip`; a brush that is not clear fills the whole of `clip`
+    // first.
     void TextRect(const TRect& clip, int x, int y, const QString& text);
-    // As TextRect with the text line turned by `escapement` tenths of a degree
-    // counter-clockwise around (x, y).
+    // As TextOut, clipped to `clip`, with the text line turned by `escapement` tenths of a
+    // degree counter-clockwise around (x, y); the brush fills the turned cell.
     void TextRectRotated(const TRect& clip, int x, int y, const QString& text, int escapement);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
+    TSize TextExtent(const QString& text) const;
+
+    // Formatted text inside `rect` in the font and its colour, each line's cell filled with
+    // the brush unless it is clear, clipped to `rect` unless DT_NOCLIP. Flags (canvasflags.h):
+    // DT_LEFT, DT_CENTER, DT_RIGHT; DT_VCENTER and DT_BOTTOM (single line only);
+    // DT_SINGLELINE (line breaks are blanks); DT_WORDBREAK (lines broken between words to
+    // fit the width, a longer word standing alone); DT_EXPANDTABS (tab stops every eight
+    // average character widths; otherwise a tab is a blank); DT_NOPREFIX (otherwise "&x"
+    // draws x underlined and "&&" an "&"); DT_END_ELLIPSIS and DT_PATH_ELLIPSIS (a line too
+    // wide ends in "..." or loses the middle of its path, keeping the text after the last
+    // "/" or "\"); DT_EXTERNALLEADING; DT_RTLREADING. With DT_CALCRECT nothing is drawn and
+    // `rect` gets the extent: the right edge at left + the widest line, the bottom at top +
+    // the text's height. Returns the text's height, or for a vertically placed single line
+    // the distance from the top to its bottom.
+    int DrawText(const QString& text, TRect& rect, unsigned flags);
 
     // The pixel's colour as RGB; clNone outside the bitmap.
     TColor Pixel(int x, int y) const;
@@ -108,10 +138,37 @@ public:
     // this canvas's brush as the pattern; the source is stretched (nearest pixel) when the
     // sizes differ. Both rectangles are clipped to their bitmaps.
     void CopyRect(const TRect& dest, const TCanvas& source, const TRect& sourceRect);
-    // Transfer of a whole bitmap with its top-left at (x, y), in CopyMode.
-    void Draw(int x, int y, const TBitmap& bitmap);
-    // Transfer of a whole bitmap onto `dest`, stretched, in CopyMode.
-    void StretchDraw(const TRect& dest, const TBitmap& bitmap);
+    void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
+    // As CopyRect with a plain copy, except that source pixels of `transparentColor` leave
+    // the canvas as it was (none do for clNone).
+    void TransparentCopy(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                         TColor transparentColor);
+    // As CopyRect with a plain copy, except that source pixels of `color` become the brush
+    // colour.
+    void BrushCopy(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TColor color);
+    // The graphic with its top-left at (x, y), or stretched onto `dest`, as the graphic draws
+    // itself: a bitmap in CopyMode, or transparently when it is Transparent.
+    void Draw(int x, int y, const TGraphic& graphic);
+    void StretchDraw(const TRect& dest, const TGraphic& graphic);
+
+    // A frame of `width` one-pixel rings inside `rect`: top and left in `topColor`, bottom
+    // and right in `bottomColor` (which also takes the top-right and bottom-left corners);
+    // `rect` becomes the inside. The pen is left as it was.
+    void Frame3D(TRect& rect, TColor topColor, TColor bottomColor, int width);
+    // The edges of `edge` (an outer and an inner BDR_ line, or one) on the BF_ sides of
+    // `rect`, in the 3-D system colours: raised outer cl3DLight / cl3DDkShadow, sunken outer
+    // clBtnShadow / clBtnHighlight, raised inner clBtnHighlight / clBtnShadow, sunken inner
+    // cl3DDkShadow / cl3DLight (top-left / bottom-right; BF_SOFT lightens the top-left of
+    // raised and darkens that of sunken edges). BF_MIDDLE fills the inside with clBtnFace,
+    // BF_ADJUST leaves `rect` as the inside. False for an edge without lines.
+    bool DrawEdge(TRect& rect, unsigned edge, unsigned flags);
+    // A dotted frame that inverts every other pixel of the rectangle's border: drawing it
+    // twice restores the picture.
+    void DrawFocusRect(const TRect& rect);
+    // The push-button frame (DFC_BUTTON with DFCS_BUTTONPUSH; DFCS_PUSHED for the pressed
+    // look, DFCS_ADJUSTRECT to leave `rect` as the inside); false, drawing nothing, for other
+    // frame controls.
+    bool DrawFrameControl(TRect& rect, unsigned type, unsigned state);
 
     TPen Pen;
     TBrush Brush;
@@ -123,7 +180,10 @@ private:
     // A closed shape: `draw` is called with the pen and brush set up (pmCopy), or once for the
     // brush's interior and once into the pen's coverage mask (other pen modes).
     template <typename Trace> void PaintShape(Trace&& draw);
-    void Transfer(const TRect& dest, const TBitmap& source, const TRect& sourceRect);
+    // What becomes of the destination where the source has the key colour.
+    enum class TKeyFill { None, Destination, Brush };
+    void Transfer(const TRect& dest, const TBitmap& source, const TRect& sourceRect,
+                  std::uint32_t rop, TKeyFill keyFill = TKeyFill::None, TColor key = clNone);
 
     TBitmap* target_ = nullptr;
     TPoint penPos_;

@@ -1,6 +1,7 @@
 #pragma once
 // Base of every picture kind (bitmap, JPEG, ...). A graphic loads and saves itself;
-// pictures choose the graphic class by file extension (see picture.h).
+// pictures choose the graphic class by file extension (see picture.h). A canvas draws a
+// graphic through the graphic's own Draw.
 
 #include <QByteArray>
 #include <QMetaObject>
@@ -8,9 +9,12 @@
 #include <functional>
 #include <memory>
 
+#include "platform/runtime/types.h"
 #include "vexo/platform_export.h"
 
 namespace vexo {
+
+class TCanvas;
 
 class VEXO_PLATFORM_EXPORT TGraphic {
     Q_GADGET
@@ -24,6 +28,14 @@ public:
     virtual int Width() const = 0;
     virtual int Height() const = 0;
     virtual bool Empty() const { return Width() == 0 || Height() == 0; }
+
+    // Whether drawing leaves the canvas visible where the graphic has its transparent colour;
+    // graphics without one (JPEG) always draw opaque.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool transparent) { transparent_ = transparent; }
+
+    // Draws the graphic stretched onto `rect` of the canvas (TCanvas::Draw and StretchDraw).
+    virtual void Draw(TCanvas& canvas, const TRect& rect) const = 0;
 
     // Decodes from the bytes of a file; raises EInvalidGraphic on malformed data.
     virtual void LoadFromBytes(const QByteArray& data) = 0;
@@ -43,6 +55,9 @@ protected:
     TGraphic() = default;
     TGraphic(const TGraphic&) = default;
     TGraphic& operator=(const TGraphic&) = default;
+
+private:
+    bool transparent_ = false;
 };
 
 using TGraphicFactory = std::function<std::unique_ptr<TGraphic>()>;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/image/canvas.h"
 #include "platform/image/jpegcodec_p.h"
 #include "platform/runtime/exception.h"
 
@@ -97,6 +98,11 @@ bool TJPEGImage::AssignTo(TGraphic& dest) const {
         return false;
     bitmap->TBitmap::Assign(ToBitmap()); // the picture only, whatever the kind of bitmap
     return true;
+}
+
+void TJPEGImage::Draw(TCanvas& canvas, const TRect& rect) const {
+    const TBitmap bitmap = ToBitmap();
+    canvas.CopyRect(rect, bitmap, Rect(0, 0, bitmap.Width(), bitmap.Height()));
 }
 
 } // namespace vexo

@@ -37,6 +37,8 @@ public:
     void SetImage(const QImage& image);
     // A 24-bit bitmap copy of the pixels, for drawing elsewhere.
     TBitmap ToBitmap() const;
+    // Always opaque, in the canvas's CopyMode.
+    void Draw(TCanvas& canvas, const TRect& rect) const override;
 
 private:
     QImage image_;

@@ -73,6 +73,12 @@ struct TPoint {
     friend bool operator==(const TPoint&, const TPoint&) = default;
 };
 
+struct TSize {
+    std::int32_t cx = 0;
+    std::int32_t cy = 0;
+    friend bool operator==(const TSize&, const TSize&) = default;
+};
+
 // Right and bottom are exclusive.
 struct TRect {
     std::int32_t Left = 0;

@@ -1,7 +1,11 @@
 #include "platform/image/canvas.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <gtest/gtest.h>
 #include <vector>
+
+#include "platform/image/jpegimage.h"
 
 using namespace vexo;
 
@@ -191,7 +195,7 @@ std::vector<std::uint32_t> Values(const TBitmap& b) {
     return v;
 }
 
-enum Shape { shLine, shRectangle, shEllipse, shPie };
+enum Shape { shLine, shRectangle, shEllipse, shPie, shPolyline, shPolygon };
 
 void DrawShape(TCanvas& c, Shape shape) {
     switch (shape) {
@@ -208,6 +212,12 @@ void DrawShape(TCanvas& c, Shape shape) {
         break;
     case shPie:
         c.Pie(Rect(1, 1, 22, 16), TPoint{21, 8}, TPoint{11, 1});
+        break;
+    case shPolyline: // crosses itself and passes its first point again
+        c.Polyline({{2, 2}, {20, 14}, {20, 2}, {2, 14}, {2, 2}, {10, 2}});
+        break;
+    case shPolygon:
+        c.Polygon({{3, 1}, {21, 8}, {3, 15}, {12, 8}});
         break;
     }
 }
@@ -270,7 +280,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PenCase{24, shPie}, PenCase{32, shLine}, PenCase{32, shRectangle},
                       PenCase{32, shEllipse}, PenCase{32, shPie}, PenCase{8, shLine},
                       PenCase{8, shRectangle}, PenCase{8, shEllipse}, PenCase{8, shPie},
-                      PenCase{4, shRectangle}, PenCase{1, shEllipse}, PenCase{16, shLine}));
+                      PenCase{4, shRectangle}, PenCase{1, shEllipse}, PenCase{16, shLine},
+                      PenCase{24, shPolyline}, PenCase{8, shPolyline}, PenCase{24, shPolygon},
+                      PenCase{4, shPolygon}));
 
 struct ModeCase {
     TPenMode Mode;
@@ -349,3 +361,158 @@ TEST(CanvasPenMode, BrushFillsIgnoreThePenMode) {
 }
 
 } // namespace
+
+// --- Polylines and polygons -------------------------------------------------------------------
+
+TEST(CanvasShapes, PolylineJoinsThePointsAndLeavesOutTheLast) {
+    TBitmap b(10, 10, 24);
+    TCanvas c(&b);
+    c.Pen.Color = clWhite;
+    c.MoveTo(7, 7);
+    c.Polyline({{1, 1}, {5, 1}, {5, 5}});
+    EXPECT_EQ(c.Pixel(1, 1), clWhite);
+    EXPECT_EQ(c.Pixel(5, 1), clWhite); // the inner point is drawn by the next segment
+    EXPECT_EQ(c.Pixel(5, 4), clWhite);
+    EXPECT_EQ(c.Pixel(5, 5), clBlack);
+    EXPECT_EQ(CountColor(c, clWhite), 8);
+    c.LineTo(7, 9); // the pen position is where MoveTo put it
+    EXPECT_EQ(c.Pixel(7, 7), clWhite);
+    c.Polyline({{0, 9}}); // a single point draws nothing
+    EXPECT_EQ(c.Pixel(0, 9), clBlack);
+}
+
+TEST(CanvasShapes, PolygonOutlinesWithThePenAndFillsWithTheBrush) {
+    TBitmap b(12, 12, 24);
+    TCanvas c(&b);
+    c.Pen.Color = clBlue;
+    c.Brush.Color = clYellow;
+    c.Polygon({{1, 1}, {10, 1}, {10, 10}, {1, 10}});
+    EXPECT_EQ(c.Pixel(1, 1), clBlue);
+    EXPECT_EQ(c.Pixel(10, 10), clBlue);
+    EXPECT_EQ(c.Pixel(1, 6), clBlue); // the closing side
+    EXPECT_EQ(c.Pixel(5, 5), clYellow);
+    EXPECT_EQ(c.Pixel(11, 11), clBlack);
+    c.Brush.Style = bsClear;
+    c.Brush.Color = clRed;
+    c.Polygon({{2, 2}, {9, 2}, {9, 9}});
+    EXPECT_EQ(c.Pixel(7, 4), clYellow);
+}
+
+// --- Transparent drawing and brush copy -------------------------------------------------------
+
+namespace {
+
+// A 4 x 4 source: the left half red, the right half the key colour (green), bottom-left
+// pixel included, so the automatic transparent colour is red.
+TBitmap KeyedSource(int bitCount) {
+    TBitmap s(4, 4, bitCount);
+    if (bitCount <= 8)
+        s.SetPalette({0x000000, 0xFF0000, 0x00FF00, 0x0000FF});
+    TCanvas c(&s);
+    c.Brush.Color = clRed;
+    c.FillRect(Rect(0, 0, 2, 4));
+    c.Brush.Color = clLime;
+    c.FillRect(Rect(2, 0, 4, 4));
+    return s;
+}
+
+TBitmap Blue(int w, int h) {
+    TBitmap d(w, h, 24);
+    TCanvas c(&d);
+    c.Brush.Color = clBlue;
+    c.FillRect(c.ClipRect());
+    return d;
+}
+
+} // namespace
+
+class CanvasTransparentDraw : public ::testing::TestWithParam<int> {};
+
+TEST_P(CanvasTransparentDraw, PixelsOfTheTransparentColourLeaveTheCanvas) {
+    TBitmap s = KeyedSource(GetParam());
+    EXPECT_EQ(s.TransparentColor(), clRed);
+    s.SetTransparentColor(clLime);
+    s.SetTransparent(true);
+    TBitmap d = Blue(8, 8);
+    TCanvas c(&d);
+    c.CopyMode = cmSrcInvert; // a transparent drawing copies
+    c.Draw(1, 1, s);
+    EXPECT_EQ(c.Pixel(1, 1), clRed);
+    EXPECT_EQ(c.Pixel(2, 4), clRed);
+    EXPECT_EQ(c.Pixel(3, 1), clBlue);
+    EXPECT_EQ(c.Pixel(4, 4), clBlue);
+    EXPECT_EQ(CountColor(c, clRed), 8);
+
+    TBitmap stretched = Blue(8, 8);
+    TCanvas sc(&stretched);
+    sc.StretchDraw(Rect(0, 0, 8, 8), s);
+    EXPECT_EQ(CountColor(sc, clRed), 32);
+    EXPECT_EQ(CountColor(sc, clBlue), 32);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, CanvasTransparentDraw, ::testing::Values(24, 32, 8, 4));
+
+TEST(CanvasTransparentDrawing, OpaqueUnlessTransparentAndAutomaticColourIsBottomLeft) {
+    TBitmap s = KeyedSource(24);
+    TBitmap d = Blue(4, 4);
+    TCanvas c(&d);
+    c.Draw(0, 0, s);
+    EXPECT_EQ(CountColor(c, clLime), 8); // not transparent: all copied
+    s.SetTransparent(true);              // automatic colour: the bottom-left red
+    d = Blue(4, 4);
+    c.Draw(0, 0, s);
+    EXPECT_EQ(CountColor(c, clBlue), 8);
+    EXPECT_EQ(CountColor(c, clLime), 8);
+    s.SetTransparentColor(clDefault);
+    EXPECT_EQ(s.TransparentMode(), tmAuto);
+    EXPECT_EQ(TBitmap(3, 3, 1).TransparentColor(), clWhite);
+    EXPECT_EQ(TBitmap().TransparentColor(), clNone);
+}
+
+TEST(CanvasTransparentDrawing, JpegPicturesDrawOpaque) {
+    TJPEGImage jpeg;
+    QImage image(2, 2, QImage::Format_RGB888);
+    image.fill(QColor(255, 0, 0));
+    jpeg.SetImage(image);
+    jpeg.SetTransparent(true);
+    TBitmap d = Blue(4, 4);
+    TCanvas c(&d);
+    c.StretchDraw(Rect(0, 0, 4, 4), jpeg);
+    EXPECT_EQ(CountColor(c, clRed), 16);
+}
+
+TEST(CanvasBrushCopy, OneColourBecomesTheBrush) {
+    for (const int bitCount : {24, 8}) {
+        const TBitmap s = KeyedSource(bitCount);
+        TBitmap d = Blue(6, 6);
+        TCanvas c(&d);
+        c.Brush.Color = clYellow;
+        c.CopyMode = cmSrcInvert; // not used by a brush copy
+        c.BrushCopy(Rect(1, 1, 5, 5), s, Rect(0, 0, 4, 4), clLime);
+        EXPECT_EQ(CountColor(c, clYellow), 8) << bitCount;
+        EXPECT_EQ(CountColor(c, clRed), 8) << bitCount;
+        EXPECT_EQ(c.Pixel(4, 1), clYellow);
+        EXPECT_EQ(c.Pixel(0, 0), clBlue);
+        // Stretched from part of the source.
+        c.BrushCopy(Rect(0, 0, 6, 6), s, Rect(1, 0, 3, 4), clLime);
+        EXPECT_EQ(CountColor(c, clYellow), 18) << bitCount;
+        EXPECT_EQ(CountColor(c, clRed), 18) << bitCount;
+    }
+}
+
+TEST(CanvasColors, SystemColorsFollowTheApplicationPalette) {
+    const QPalette saved = QGuiApplication::palette();
+    QPalette palette = saved;
+    palette.setColor(QPalette::Button, QColor(1, 2, 3));
+    palette.setColor(QPalette::Light, QColor(4, 5, 6));
+    palette.setColor(QPalette::Dark, QColor(7, 8, 9));
+    palette.setColor(QPalette::Base, QColor(10, 11, 12));
+    palette.setColor(QPalette::WindowText, QColor(13, 14, 15));
+    QGuiApplication::setPalette(palette);
+    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(1, 2, 3));
+    EXPECT_EQ(ColorToRGB(clBtnHighlight), RGB(4, 5, 6));
+    EXPECT_EQ(ColorToRGB(clBtnShadow), RGB(7, 8, 9));
+    EXPECT_EQ(ColorToRGB(clWindow), RGB(10, 11, 12));
+    EXPECT_EQ(ColorToRGB(clWindowText), RGB(13, 14, 15));
+    QGuiApplication::setPalette(saved);
+}

@@ -39,6 +39,7 @@ public:
     int Width() const override { return 1; }
     int Height() const override { return 1; }
     void LoadFromBytes(const QByteArray&) override {}
+    void Draw(TCanvas&, const TRect&) const override {}
     QByteArray SaveToBytes() const override {
         throw EInvalidGraphic(QStringLiteral("encoder failed"));
     }
