@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QVariant>
 
+#include "platform/gui/streamparent.h"
 #include "platform/image/canvas.h"
 
 namespace vexo {
@@ -24,6 +25,8 @@ TControl::TControl(QWidget* widget, TColor color, QPalette::ColorRole colorRole,
                    QPalette::ColorRole textRole)
     : widget_(widget), color_(color), colorRole_(colorRole), textRole_(textRole),
       font_(std::make_unique<TFont>()) {
+    // A control may be read from a component stream: it then joins its container there.
+    InstallStreamParenting();
     AssignQFont(*font_, widget_->font());
     QObject::connect(font_.get(), &TFont::Changed, font_.get(), [this] {
         if (!applying_)

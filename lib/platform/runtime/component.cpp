@@ -144,6 +144,8 @@ void TComponent::Loaded() {
     state_ &= ~TComponentState(csLoading);
 }
 
+void TComponent::DefineProperties(TFiler&) {}
+
 void TComponent::FreeNotification(TComponent* component) {
     if (component == nullptr || component == this)
         return;

@@ -29,6 +29,8 @@
 
 namespace vexo {
 
+class TFiler;
+
 // "'%s' is not a valid component name", "A component named %s already exists".
 VEXO_DECLARE_EXCEPTION(EComponentError, Exception)
 
@@ -52,6 +54,7 @@ enum TOperation { opInsert, opRemove };
 
 // Publishes the component's Name and Tag; put it right after Q_OBJECT.
 #define VEXO_COMPONENT                                                                             \
+    Q_CLASSINFO("Default.Tag", "0")                                                                \
     Q_PROPERTY(QString Name READ Name WRITE SetName)                                               \
     Q_PROPERTY(qint32 Tag READ Tag WRITE SetTag)
 
@@ -117,8 +120,14 @@ protected:
     virtual void Notification(TComponent* component, TOperation operation);
     // Work after streaming; the default clears csLoading.
     virtual void Loaded();
+    // Hands the filer the properties the class streams beyond its published ones
+    // (TFiler::DefineProperty); the default has none. Overrides call the inherited one.
+    virtual void DefineProperties(TFiler& filer);
 
 private:
+    friend class TReader;
+    friend class TWriter;
+
     void Insert(TComponent* component);
     void Remove(TComponent* component);
     void ValidateRename(TComponent* component, const QString& oldName,
