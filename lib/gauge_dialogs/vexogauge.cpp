@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <new>
 
-#include "gauge_dialogs/angletext.h"
 #include "gauge_dialogs/gaugedialogsclasses.h"
 #include "gauge_dialogs/gaugegeometry.h"
+#include "graphics/drawtext.h"
 #include "platform/image/canvas.h"
 #include "platform/runtime/exception.h"
 
