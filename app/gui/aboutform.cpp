@@ -58,9 +58,7 @@ void TAboutForm::CreateDesignedForm() {
     SetCaption(QStringLiteral(" О программе "));
     SetClientSize(374, 213);
     SetBorderStyle(bsDialog);
-    OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers m, int x, int y) {
-        ShowURL(s, m, x, y);
-    };
+    OnMouseMove = [this](QObject* s, TShiftState m, int x, int y) { ShowURL(s, m, x, y); };
 
     Bevel1 = new TBevel(this);
     Bevel1->SetName(QStringLiteral("Bevel1"));
@@ -88,15 +86,13 @@ void TAboutForm::CreateDesignedForm() {
     Label2->setCursor(Qt::PointingHandCursor);
     Label2->OnClick = [this](QObject* s) { RunIE(s); };
     Label2->OnDblClick = [this](QObject* s) { RunIE(s); };
-    Label2->OnMouseMove = [this](QObject* s, Qt::KeyboardModifiers m, int x, int y) {
-        ShowURL(s, m, x, y);
-    };
+    Label2->OnMouseMove = [this](QObject* s, TShiftState m, int x, int y) { ShowURL(s, m, x, y); };
     Label3 = MakeLabel(this, "Label3", 40, 180, 311, 13, AboutText(0, atMail));
     Label5 = MakeLabel(this, "Label5", 40, 194, 311, 13, QString());
     Label5->Font()->SetColor(clBlue);
 }
 
-void TAboutForm::ShowURL(QObject* Sender, Qt::KeyboardModifiers, int, int) {
+void TAboutForm::ShowURL(QObject* Sender, TShiftState, int, int) {
     if (Sender->objectName() == QStringLiteral("Label2"))
         Label2->Font()->SetStyle(fsUnderline);
     else if (Sender->objectName() == QStringLiteral("AboutForm"))

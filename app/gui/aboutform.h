@@ -20,7 +20,7 @@ public:
     ~TAboutForm() override;
 
     // Mouse moves over the window's free area and over the link.
-    void ShowURL(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
+    void ShowURL(QObject* Sender, vexo::TShiftState Shift, int X, int Y);
     // Opens the home page with the desktop's URL opener; a failure is not reported.
     void RunIE(QObject* Sender);
     // The caption, the place line, the two headings and the author line of language `lang`.

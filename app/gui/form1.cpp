@@ -85,7 +85,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     Image3->setParent(GroupBox1);
     Image3->move(Bevel1->x() + 2, Bevel1->y() + 3);
     Image3->show();
-    SetHint(Image3, ModeHint(state.LangIndex, state.ModeIndex));
+    Image3->SetHint(ModeHint(state.LangIndex, state.ModeIndex));
 
     Application()->OnShowHint = [this](QString& hint, bool& canShow, THintInfo& info) {
         ShowHint(hint, canShow, info);
@@ -167,7 +167,7 @@ void TForm1::CreateDesignedForm() {
     Bevel1->SetStyle(TBevel::bsRaised);
     Image3 = MakePicture(this, this, "Image3", 280, 280, 24, 24,
                          QStringLiteral(":/glyphs/question.png"));
-    SetShowHint(Image3, true);
+    Image3->SetShowHint(true);
 
     OpenPictureDialog1 = new TOpenPictureDialog(this);
     OpenPictureDialog1->SetName(QStringLiteral("OpenPictureDialog1"));
@@ -197,7 +197,7 @@ void TForm1::ShowHint(QString&, bool&, THintInfo& info) {
 void TForm1::ChangeIndex(QObject*) {
     TWorkState& state = WorkState();
     state.ModeIndex = ComboBox2->ItemIndex();
-    SetHint(Image3, ModeHint(state.LangIndex, state.ModeIndex));
+    Image3->SetHint(ModeHint(state.LangIndex, state.ModeIndex));
 }
 
 void TForm1::ChangeLanguage(QObject*) {
@@ -212,7 +212,7 @@ void TForm1::ChangeLanguage(QObject*) {
     OpenPictureDialog1->SetTitle(MainText(l, mtOpenPictureTitle));
     ProcessBtn1->SetCaption(MainText(l, mtProcessCaption));
     ProcessBtn2->SetCaption(MainText(l, mtStopCaption));
-    SetHint(Image3, ModeHint(l, state.ModeIndex));
+    Image3->SetHint(ModeHint(l, state.ModeIndex));
     UseQtTranslations(l);
     if (AboutForm)
         AboutForm->ApplyLanguage(l);

@@ -1,7 +1,5 @@
 #include "gauge_dialogs/vexogauge.h"
 
-#include <QEvent>
-#include <QPainter>
 #include <new>
 
 #include "gauge_dialogs/gaugedialogsclasses.h"
@@ -37,13 +35,11 @@ void TvexoGauge::SimulateOutOfMemory(bool fail) {
 TvexoGauge::TvexoGauge(TComponent* owner) : TvexoGauge(owner, nullptr) {}
 
 // The text colour role is never used: the text is drawn white and combined by exclusive-or.
-TvexoGauge::TvexoGauge(TComponent* owner, QWidget* parent)
-    : QWidget(VisualParent(owner, parent)),
-      TControl(this, clWindow, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
+TvexoGauge::TvexoGauge(TComponent* owner, QWidget* parent) : TGraphicControl(owner, parent) {
     RegisterGaugeDialogsClasses();
     // Framed and opaque: the gauge paints every pixel itself.
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(100, 18);
+    SetControlStyle(ControlStyle() | csFramed | csOpaque);
+    SetBounds(Left(), Top(), 100, 18);
     try {
         if (simulateOutOfMemory)
             throw std::bad_alloc();
@@ -131,10 +127,11 @@ void TvexoGauge::SetShowPercentSymbol(bool show) {
     RepaintProgress();
 }
 
-void TvexoGauge::SetColor(TColor color) {
-    if (color == Color())
-        return;
-    TControl::SetColor(color);
+void TvexoGauge::ColorChanged() {
+    RepaintProgress();
+}
+
+void TvexoGauge::FontChanged() {
     RepaintProgress();
 }
 
@@ -351,19 +348,8 @@ void TvexoGauge::Paint() {
         inPaint_ = false;
         painted_ = true;
     }
-    QPainter p(this);
-    p.drawImage(0, 0, BitmapToQImage(*image_));
-}
-
-void TvexoGauge::paintEvent(QPaintEvent*) {
-    Paint();
-}
-
-void TvexoGauge::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
-        RepaintProgress();
+    Canvas().CopyMode = cmSrcCopy;
+    Canvas().Draw(0, 0, *image_);
 }
 
 } // namespace vexo

@@ -4,15 +4,18 @@
 // kind's drawing is combined into it by exclusive-or transfers, and so is the text, which
 // therefore shows inverted over whatever lies beneath it.
 //
-// A control of the framework: Color (the area outside the progress area) and the Font of the
-// text are the control's own, so that the gauge keeps a single colour and font store.
+// A graphic control of the framework: Color (the area outside the progress area) and the Font
+// of the text are the control's own, so that the gauge keeps a single colour and font store.
+// It publishes the framework's inherited properties and events of its kind (below, after its
+// own), besides what every component and control publishes (Name, Tag, bounds, Cursor, Hint,
+// help).
 
 #include <QString>
 #include <QWidget>
 #include <memory>
 
 #include "gauge_dialogs/bltbitmap.h"
-#include "platform/gui/control.h"
+#include "platform/gui/graphiccontrol.h"
 #include "platform/runtime/types.h"
 #include "vexo/gauge_dialogs_export.h"
 
@@ -20,9 +23,8 @@ namespace vexo {
 
 class TCanvas;
 
-class VEXO_GAUGE_DIALOGS_EXPORT TvexoGauge : public QWidget, public TControl, public TComponent {
+class VEXO_GAUGE_DIALOGS_EXPORT TvexoGauge : public TGraphicControl {
     Q_OBJECT
-    VEXO_COMPONENT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int PercentDone READ PercentDone STORED false)
     Q_PROPERTY(TBevelShape Bevel READ Bevel WRITE SetBevel STORED true)
@@ -36,9 +38,28 @@ class VEXO_GAUGE_DIALOGS_EXPORT TvexoGauge : public QWidget, public TControl, pu
     Q_PROPERTY(int MaxValue READ MaxValue WRITE SetMaxValue)
     Q_PROPERTY(int Progress READ Progress WRITE SetProgress STORED true)
     Q_PROPERTY(bool ShowPercentSymbol READ ShowPercentSymbol WRITE SetShowPercentSymbol)
+    VEXO_PUBLISH_ALIGN
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_PARENTCOLOR
+    VEXO_PUBLISH_PARENTFONT
+    VEXO_PUBLISH_PARENTSHOWHINT
+    VEXO_PUBLISH_SHOWHINT
+    VEXO_PUBLISH_ANCHORS
+    VEXO_PUBLISH_BIDIMODE
+    VEXO_PUBLISH_CONSTRAINTS
+    VEXO_PUBLISH_DRAGKIND
+    VEXO_PUBLISH_PARENTBIDIMODE
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
+    VEXO_PUBLISH_ONDRAGDROP
+    VEXO_PUBLISH_ONDRAGOVER
+    VEXO_PUBLISH_ONENDDRAG
+    VEXO_PUBLISH_MOUSE_EVENTS
+    VEXO_PUBLISH_ONCONTEXTPOPUP
+    VEXO_PUBLISH_ONRESIZE
+    VEXO_PUBLISH_DOCK_EVENTS
     // Declared stream defaults. ShowPercentSymbol declares false, the value a new gauge
     // has, so that a stored true reads back as true.
     Q_CLASSINFO("Default.Caption", "")
@@ -96,7 +117,6 @@ public:
     void SetForeColor(TColor color);
     void SetBackColor(TColor color);
     void SetShowPercentSymbol(bool show);
-    void SetColor(TColor color);
     // A changed bound is stored and the percentage recomputed (repainting only when the
     // percentage changes). Progress is not moved into a narrowed range.
     void SetMinValue(int value);
@@ -120,9 +140,10 @@ public:
 protected:
     // Resizes the bitmaps to the control when needed, repaints fully when nothing has been
     // painted at this size yet, then shows the off-screen image.
-    virtual void Paint();
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void Paint() override;
+    // CMColorChanged / CMFontChanged: the progress is drawn anew.
+    void ColorChanged() override;
+    void FontChanged() override;
 
 private:
     void RecalcPercent();

@@ -5,6 +5,7 @@
 
 #include "gauge_dialogs/gaugegeometry.h"
 #include "platform/image/canvas.h"
+#include "platform/runtime/typinfo.h"
 
 using namespace vexo;
 
@@ -63,6 +64,44 @@ TEST(GaugeDefaults, PropertiesArePublishedWithTheirNames) {
     EXPECT_FALSE(mo->property(mo->indexOfProperty("PercentDone")).isWritable());
     EXPECT_TRUE(g.setProperty("Kind", QStringLiteral("gkPie")));
     EXPECT_EQ(g.Kind(), TvexoGauge::gkPie);
+}
+
+// The gauge's published list: its own properties in their order, the framework's inherited
+// properties and events it re-publishes, and what every component (Name, Tag) and control
+// (bounds, Cursor, Hint, help) publishes.
+TEST(GaugeDefaults, PublishedListIsExactlyTheGauges) {
+    const QStringList own = {"Caption",          "PercentDone", "Bevel",    "BevelMargin",
+                             "ProgressBevel",    "Kind",        "ShowText", "ForeColor",
+                             "BackColor",        "MinValue",    "MaxValue", "Progress",
+                             "ShowPercentSymbol"};
+    const QStringList inherited = {"Align",       "Color",          "Enabled",        "Font",
+                                   "ParentColor", "ParentFont",     "ParentShowHint", "ShowHint",
+                                   "Visible",     "Anchors",        "BiDiMode",       "Constraints",
+                                   "DragKind",    "ParentBiDiMode", "OnClick",        "OnDblClick",
+                                   "OnDragDrop",  "OnDragOver",     "OnEndDrag",      "OnMouseDown",
+                                   "OnMouseMove", "OnMouseUp",      "OnContextPopup", "OnResize",
+                                   "OnEndDock",   "OnStartDock"};
+    const QStringList everyControl = {"Name",     "Tag",         "Left",       "Top",
+                                      "Width",    "Height",      "Cursor",     "Hint",
+                                      "HelpType", "HelpKeyword", "HelpContext"};
+    TvexoGauge g;
+    QStringList published;
+    for (const TPropInfo& prop : GetPropList(&g, tkAny)) {
+        published << prop.Name();
+        EXPECT_EQ(prop.Kind() == tkMethod, prop.Name().startsWith(QStringLiteral("On")))
+            << prop.Name().toStdString();
+    }
+    QStringList ownInOrder;
+    for (const QString& name : published)
+        if (own.contains(name))
+            ownInOrder << name;
+    EXPECT_EQ(ownInOrder, own);
+    QStringList expected = own + inherited + everyControl;
+    expected.sort();
+    published.sort();
+    EXPECT_EQ(published, expected);
+    EXPECT_EQ(StreamDefault(g.metaObject(), QStringLiteral("Color")), QStringLiteral("2147483653"));
+    EXPECT_TRUE(IsDefaultPropValue(&g, GetPropInfo(&g, QStringLiteral("ParentColor"))));
 }
 
 struct PercentCase {

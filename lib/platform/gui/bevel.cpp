@@ -83,9 +83,4 @@ void TBevel::paintEvent(QPaintEvent*) {
     }
 }
 
-void TBevel::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QWidget::changeEvent(event);
-}
-
 } // namespace vexo

@@ -10,12 +10,18 @@ namespace vexo {
 class VEXO_PLATFORM_GUI_EXPORT TBevel : public QWidget, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     Q_CLASSINFO("Default.Shape", "bsBox")
     Q_CLASSINFO("Default.Style", "bsLowered")
     Q_CLASSINFO("Default.Visible", "True")
     Q_PROPERTY(TBevelShape Shape READ Shape WRITE SetShape)
     Q_PROPERTY(TBevelStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    VEXO_PUBLISH_ALIGN
+    VEXO_PUBLISH_ANCHORS
+    VEXO_PUBLISH_CONSTRAINTS
+    VEXO_PUBLISH_PARENTSHOWHINT
+    VEXO_PUBLISH_SHOWHINT
 
 public:
     enum TBevelShape { bsBox = 0, bsFrame = 1, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine };
@@ -34,7 +40,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     TBevelShape shape_ = bsBox;

@@ -8,8 +8,9 @@ TComboBox::TComboBox(TComponent* owner) : TComboBox(owner, nullptr) {}
 
 TComboBox::TComboBox(TComponent* owner, QWidget* parent)
     : QComboBox(VisualParent(owner, parent)),
-      TControl(this, clWindow, QPalette::Base, QPalette::Text), TComponent(this, owner) {
+      TWinControl(this, clWindow, QPalette::Base, QPalette::Text, false), TComponent(this, owner) {
     setEditable(false);
+    SetTabStop(true);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (!fromCode_ && OnChange)
             RunEventHandler([this] { OnChange(this); });
@@ -35,11 +36,6 @@ void TComboBox::SetItemIndex(int index) {
     fromCode_ = true;
     setCurrentIndex(index);
     fromCode_ = false;
-}
-
-void TComboBox::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QComboBox::changeEvent(event);
 }
 
 } // namespace vexo

@@ -5,20 +5,26 @@
 #include <QComboBox>
 #include <QStringList>
 
-#include "platform/gui/control.h"
+#include "platform/gui/wincontrol.h"
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TComboBox : public QComboBox, public TControl, public TComponent {
+class VEXO_PLATFORM_GUI_EXPORT TComboBox : public QComboBox, public TWinControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_PARENTCOLOR
+    VEXO_PUBLISH_WINDOW_COMMON
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
+    Q_PROPERTY(vexo::TNotifyEvent OnChange MEMBER OnChange)
 
 public:
-    // Colour clWindow.
+    // Colour clWindow (not the parent's), a tab stop.
     Q_INVOKABLE explicit TComboBox(vexo::TComponent* owner = nullptr);
     TComboBox(TComponent* owner, QWidget* parent);
 
@@ -26,12 +32,8 @@ public:
     QStringList Items() const;
     int ItemIndex() const { return currentIndex(); }
     void SetItemIndex(int index);
-    void SetTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus); }
 
     TNotifyEvent OnChange;
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     bool fromCode_ = false;

@@ -6,8 +6,8 @@
 
 namespace vexo {
 
-// Registers TForm, TLabel, TEdit, TButton, TComboBox, TListBox, TImage, TBevel, TSpeedButton,
-// TGroupBox and TOpenPictureDialog; later calls do nothing.
+// Registers the framework's forms, controls, menus and other components (TForm, TLabel,
+// TEdit, TButton, ..., TPopupMenu, TImageList); later calls do nothing.
 VEXO_PLATFORM_GUI_EXPORT void RegisterControlClasses();
 
 } // namespace vexo

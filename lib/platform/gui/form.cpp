@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMouseEvent>
+#include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
 #include <QShowEvent>
@@ -16,10 +16,10 @@ namespace vexo {
 
 TForm::TForm(TComponent* owner)
     : QWidget(nullptr, Qt::Window),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
+      TWinControl(this, clBtnFace, QPalette::Window, QPalette::WindowText, false),
+      TComponent(this, owner) {
     // Forms are where components get created by class name.
     RegisterControlClasses();
-    setMouseTracking(true);
     ApplyColor();
     Font()->Assign(TFont());
     ApplyFont();
@@ -75,26 +75,89 @@ void TForm::SetWindowState(TWindowState state) {
 }
 
 void TForm::SetActiveControl(QWidget* control) {
-    if (control == nullptr || control == this || control->window() != this ||
-        control->focusPolicy() == Qt::NoFocus || !control->isEnabled())
+    if (control == nullptr || control == this || control->window() != this)
         return;
+    if (const TWinControl* win = TWinControl::FromWidget(control)) {
+        if (!win->CanFocus())
+            return;
+    } else if (control->focusPolicy() == Qt::NoFocus || !control->isEnabled()) {
+        return;
+    }
     control->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm::FocusNextControl(bool goForward) {
+    TWinControl* active = nullptr;
+    for (QWidget* w = focusWidget(); w != nullptr && active == nullptr; w = w->parentWidget())
+        active = TWinControl::FromWidget(w);
+    SelectNext(active == this ? nullptr : active, goForward, true);
+}
+
+bool TForm::DialogKey(int key, TShiftState shift) {
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        FocusNextControl(key == Qt::Key_Tab && !shift.testFlag(ssShift));
+        return true;
+    }
+    return TWinControl::DialogKey(key, shift);
+}
+
+bool TForm::IsShortCut(int key, TShiftState shift) {
+    bool handled = false;
+    if (OnShortCut)
+        RunEventHandler([&] { OnShortCut(key, shift, handled); });
+    if (!handled && menu_)
+        handled = menu_->IsShortCut(key, shift);
+    return handled;
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_)
+        return;
+    if (menu_ && menu_->MenuBar())
+        menu_->MenuBar()->hide();
+    menu_ = menu;
+    QMenuBar* bar = menu != nullptr ? menu->CreateMenuBar(this) : nullptr;
+    if (bar != nullptr) {
+        bar->setGeometry(0, 0, width(), bar->sizeHint().height());
+        bar->show();
+    }
+    // Aligned controls share the client area under the bar.
+    setContentsMargins(0, bar != nullptr ? bar->height() : 0, 0, 0);
+    Realign();
+}
+
+void TForm::Resize() {
+    if (menu_ && menu_->MenuBar())
+        menu_->MenuBar()->resize(width(), menu_->MenuBar()->height());
+    TWinControl::Resize();
 }
 
 void TForm::ApplySizeRule() {
     if (borderStyle_ == bsSingle || borderStyle_ == bsDialog)
         setFixedSize(size());
-    else {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
+    else
+        ApplyConstraints();
 }
 
 void TForm::SetClientSize(int width, int height) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(width, height);
+    resize(std::max(width, 0), std::max(height, 0));
     ApplySizeRule();
+    // Aligned controls follow at once, also while the form is hidden.
+    SizeMaybeChanged();
+}
+
+void TForm::SetWidth(int width) {
+    const int frame = frameGeometry().width() - this->width();
+    SetClientSize(width - frame, height());
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+    SetLeft(left);
+    SetTop(top);
+    SetWidth(width);
+    SetHeight(height);
 }
 
 void TForm::SetHeight(int height) {
@@ -190,19 +253,6 @@ void TForm::closeEvent(QCloseEvent* event) {
         loop_->quit();
     }
     QWidget::closeEvent(event);
-}
-
-void TForm::mouseMoveEvent(QMouseEvent* event) {
-    if (OnMouseMove) {
-        const QPoint at = event->position().toPoint();
-        RunEventHandler([&] { OnMouseMove(this, event->modifiers(), at.x(), at.y()); });
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void TForm::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QWidget::changeEvent(event);
 }
 
 } // namespace vexo

@@ -6,11 +6,7 @@ TGroupBox::TGroupBox(TComponent* owner) : TGroupBox(owner, nullptr) {}
 
 TGroupBox::TGroupBox(TComponent* owner, QWidget* parent)
     : QGroupBox(VisualParent(owner, parent)),
-      TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {}
-
-void TGroupBox::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QGroupBox::changeEvent(event);
-}
+      TWinControl(this, clBtnFace, QPalette::Window, QPalette::WindowText),
+      TComponent(this, owner) {}
 
 } // namespace vexo

@@ -4,17 +4,22 @@
 
 #include <QGroupBox>
 
-#include "platform/gui/control.h"
+#include "platform/gui/wincontrol.h"
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TGroupBox : public QGroupBox, public TControl, public TComponent {
+class VEXO_PLATFORM_GUI_EXPORT TGroupBox : public QGroupBox, public TWinControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_PARENTCOLOR
+    VEXO_PUBLISH_WINDOW_COMMON
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
 
 public:
     // Colour clBtnFace, shown on the parent's background until Color is set.
@@ -23,9 +28,6 @@ public:
 
     QString Caption() const { return title(); }
     void SetCaption(const QString& caption) { setTitle(caption); }
-
-protected:
-    void changeEvent(QEvent* event) override;
 };
 
 } // namespace vexo

@@ -1,9 +1,7 @@
 #include "platform/gui/image.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/gui/application.h"
 #include "platform/image/jpegimage.h"
 
 namespace vexo {
@@ -46,24 +44,6 @@ void TImage::paintEvent(QPaintEvent*) {
         p.drawImage(0, 0, BitmapToQImage(*bitmap));
     else if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(g))
         p.drawImage(0, 0, jpeg->Image());
-}
-
-void TImage::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        OnClick)
-        RunEventHandler([this] { OnClick(this); });
-    QWidget::mouseReleaseEvent(event);
-}
-
-void TImage::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && OnDblClick)
-        RunEventHandler([this] { OnDblClick(this); });
-    QWidget::mouseDoubleClickEvent(event);
-}
-
-void TImage::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QWidget::changeEvent(event);
 }
 
 } // namespace vexo

@@ -13,9 +13,13 @@ namespace vexo {
 class VEXO_PLATFORM_GUI_EXPORT TImage : public QWidget, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     Q_CLASSINFO("Default.AutoSize", "False")
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_COMMON
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
 
 public:
     Q_INVOKABLE explicit TImage(vexo::TComponent* owner = nullptr);
@@ -34,14 +38,8 @@ public:
     void SetImage(const QImage& image);
     Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
 
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     TPicture picture_;

@@ -2,10 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPalette>
-
-#include "platform/gui/application.h"
 
 namespace vexo {
 
@@ -16,7 +13,6 @@ TLabel::TLabel(TComponent* owner, QWidget* parent)
       TControl(this, clBtnFace, QPalette::Window, QPalette::WindowText), TComponent(this, owner) {
     setMargin(0);
     setIndent(0);
-    setMouseTracking(true);
     setTextFormat(Qt::PlainText);
     ApplyAlignment();
 }
@@ -72,33 +68,8 @@ TCanvas& TLabel::Canvas() {
     return canvas_;
 }
 
-void TLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-        OnClick)
-        RunEventHandler([this] { OnClick(this); });
-    QLabel::mouseReleaseEvent(event);
-}
-
-void TLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && OnDblClick)
-        RunEventHandler([this] { OnDblClick(this); });
-    QLabel::mouseDoubleClickEvent(event);
-}
-
-void TLabel::mouseMoveEvent(QMouseEvent* event) {
-    if (OnMouseMove) {
-        const QPoint at = event->position().toPoint();
-        RunEventHandler([&] { OnMouseMove(this, event->modifiers(), at.x(), at.y()); });
-    }
-    // A label takes its mouse moves; they never reach the window underneath.
-    event->accept();
-}
-
-void TLabel::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        AdjustBounds();
+void TLabel::FontChanged() {
+    AdjustBounds();
 }
 
 } // namespace vexo

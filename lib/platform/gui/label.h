@@ -1,6 +1,6 @@
 #pragma once
-// A text label: caption, colour, font, horizontal alignment, vertical layout, auto-size, a
-// canvas for text measuring in its font, and click and mouse-move events.
+// A text label: caption, colour, font, horizontal alignment, vertical layout, auto-size, and a
+// canvas for text measuring in its font.
 
 #include <QLabel>
 
@@ -12,14 +12,21 @@ namespace vexo {
 class VEXO_PLATFORM_GUI_EXPORT TLabel : public QLabel, public TControl, public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_PARENTCOLOR
+    VEXO_PUBLISH_COMMON
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
+    VEXO_PUBLISH_ONMOUSEENTER
+    VEXO_PUBLISH_ONMOUSELEAVE
 
 public:
-    // Colour clBtnFace, shown on the parent's background until Color is set.
+    // The parent's colour, shown on the parent's background until Color is set.
     Q_INVOKABLE explicit TLabel(vexo::TComponent* owner = nullptr);
     TLabel(TComponent* owner, QWidget* parent);
 
@@ -36,15 +43,8 @@ public:
     TCanvas& Canvas();
     Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
 
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TMouseMoveEvent OnMouseMove;
-
 protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void FontChanged() override;
 
 private:
     void ApplyAlignment();

@@ -6,7 +6,11 @@ TListBox::TListBox(TComponent* owner) : TListBox(owner, nullptr) {}
 
 TListBox::TListBox(TComponent* owner, QWidget* parent)
     : QListWidget(VisualParent(owner, parent)),
-      TControl(this, clWindow, QPalette::Base, QPalette::Text), TComponent(this, owner) {}
+      TWinControl(this, clWindow, QPalette::Base, QPalette::Text, false), TComponent(this, owner) {
+    SetTabStop(true);
+    // The rows are drawn on the viewport, which gets the mouse.
+    AddInputWidget(viewport());
+}
 
 int TListBox::Add(const QString& text) {
     int at = count();
@@ -36,11 +40,6 @@ QStringList TListBox::Items() const {
     for (int i = 0; i < count(); ++i)
         items << item(i)->text();
     return items;
-}
-
-void TListBox::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QListWidget::changeEvent(event);
 }
 
 } // namespace vexo

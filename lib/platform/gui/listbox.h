@@ -4,22 +4,29 @@
 #include <QListWidget>
 #include <QStringList>
 
-#include "platform/gui/control.h"
+#include "platform/gui/wincontrol.h"
 
 namespace vexo {
 
-class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget, public TControl, public TComponent {
+class VEXO_PLATFORM_GUI_EXPORT TListBox : public QListWidget,
+                                          public TWinControl,
+                                          public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     VEXO_CONTROL_COLOR
     VEXO_CONTROL_FONT
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
     Q_CLASSINFO("Default.Sorted", "False")
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_PARENTCOLOR
+    VEXO_PUBLISH_WINDOW_COMMON
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
 
 public:
-    // Colour clWindow.
+    // Colour clWindow (not the parent's), a tab stop.
     Q_INVOKABLE explicit TListBox(vexo::TComponent* owner = nullptr);
     TListBox(TComponent* owner, QWidget* parent);
 
@@ -35,9 +42,6 @@ public:
     // The selected row, -1 for none; an index outside the list selects none.
     int ItemIndex() const { return currentRow(); }
     void SetItemIndex(int index) { setCurrentRow(index >= 0 && index < count() ? index : -1); }
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     bool sorted_ = false;

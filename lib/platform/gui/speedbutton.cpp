@@ -11,21 +11,15 @@ TSpeedButton::TSpeedButton(TComponent* owner, QWidget* parent)
       TControl(this, clBtnFace, QPalette::Button, QPalette::ButtonText), TComponent(this, owner) {
     // Speed buttons never take the focus.
     setFocusPolicy(Qt::NoFocus);
-    connect(this, &QToolButton::clicked, this, [this] {
-        if (OnClick)
-            RunEventHandler([this] { OnClick(this); });
-    });
+    // Clicks come from the platform's button.
+    SetControlStyle(ControlStyle() & ~TControlStyle(csClickEvents));
+    connect(this, &QToolButton::clicked, this, [this] { Click(); });
 }
 
 void TSpeedButton::SetGlyph(const QPixmap& glyph) {
     glyph_ = glyph;
     setIcon(QIcon(glyph));
     setIconSize(glyph.size());
-}
-
-void TSpeedButton::changeEvent(QEvent* event) {
-    ControlChanged(event);
-    QToolButton::changeEvent(event);
 }
 
 } // namespace vexo

@@ -13,9 +13,13 @@ class VEXO_PLATFORM_GUI_EXPORT TSpeedButton : public QToolButton,
                                               public TComponent {
     Q_OBJECT
     VEXO_COMPONENT
+    VEXO_CONTROL
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     VEXO_CONTROL_FONT
     VEXO_CONTROL_STATE
+    VEXO_PUBLISH_COMMON
+    VEXO_PUBLISH_ONCLICK
+    VEXO_PUBLISH_ONDBLCLICK
 
 public:
     // Never takes the focus.
@@ -28,11 +32,6 @@ public:
     void SetGlyph(const QPixmap& glyph);
     QPixmap Glyph() const { return glyph_; }
     Q_INVOKABLE bool ClickAssigned() const { return bool(OnClick); }
-
-    TNotifyEvent OnClick;
-
-protected:
-    void changeEvent(QEvent* event) override;
 
 private:
     QPixmap glyph_;

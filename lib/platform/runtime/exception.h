@@ -33,5 +33,6 @@ VEXO_DECLARE_EXCEPTION(EFOpenError, EStreamError)   // "Cannot open file %s"
 VEXO_DECLARE_EXCEPTION(EFCreateError, EStreamError) // "Cannot create file %s"
 VEXO_DECLARE_EXCEPTION(EConvertError, Exception)
 VEXO_DECLARE_EXCEPTION(EListError, Exception)
+VEXO_DECLARE_EXCEPTION(EInvalidOperation, Exception) // "Invalid ImageList Index", ...
 
 } // namespace vexo

@@ -80,6 +80,9 @@ TTypeKind TypeKindOf(const QMetaProperty& property) {
     }
     if (type.flags() & QMetaType::PointerToQObject)
         return tkClass;
+    // Events are TEvent callables (notifyevent.h).
+    if (QByteArrayView(type.name()).startsWith("vexo::TEvent<"))
+        return tkMethod;
     return tkUnknown;
 }
 

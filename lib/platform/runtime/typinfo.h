@@ -5,6 +5,7 @@
 // Qt's classes declare (objectName, geometry, ...) are not published in this sense. Names are
 // found in any letter case. Enumerations are Q_ENUMs, sets are Q_FLAGs whose enumerators are
 // the bits 1 << n of the set's elements n; booleans are enumerations of False and True.
+// Events published as properties of a TEvent type (notifyevent.h) are of kind tkMethod.
 //
 // Stream defaults are recorded per class with Q_CLASSINFO("Default.<property>", "<text>"),
 // the text in the stored form (True, alClient, [fsBold,fsItalic], 12, 2.5, a text). A property

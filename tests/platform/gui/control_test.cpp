@@ -68,7 +68,9 @@ TEST_P(CreatedByClassName, WithAFormAsOwner) {
 INSTANTIATE_TEST_SUITE_P(PlatformClasses, CreatedByClassName,
                          ::testing::Values("TLabel", "TEdit", "TButton", "TComboBox", "TListBox",
                                            "TImage", "TBevel", "TSpeedButton", "TGroupBox",
-                                           "TOpenPictureDialog"));
+                                           "TOpenPictureDialog", "TMemo", "TPageControl",
+                                           "TTabSheet", "TPopupMenu", "TMainMenu", "TMenuItem",
+                                           "TImageList", "TTimer"));
 
 TEST(ControlRegistry, FormsAreCreatedByNameAsWindows) {
     RegisterControlClasses();
@@ -229,7 +231,7 @@ TEST(ControlEvents, FailingHandlerGoesToTheApplicationNotThroughQt) {
     TForm form;
     auto* button = new TButton(&form);
     auto* label = new TLabel(&form);
-    label->resize(40, 13);
+    label->SetBounds(0, 40, 40, 13); // apart from the button: clicks go where the mouse is
     form.show();
     QStringList seen;
     Application()->OnException = [&](const std::exception& e) { seen << e.what(); };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/runtime/component.h"
+#include "platform/runtime/notifyevent.h"
 #include "platform/runtime/stringlist.h"
 
 using namespace vexo;
@@ -31,6 +32,7 @@ class Sample : public TComponentObject {
     Q_PROPERTY(qint64 Big MEMBER big)
     Q_PROPERTY(vexo::TStrings* Lines MEMBER lines)
     Q_PROPERTY(QStringList Many MEMBER many)
+    Q_PROPERTY(vexo::TNotifyEvent OnChange MEMBER OnChange)
 public:
     enum TAlign { alNone, alTop, alBottom, alClient };
     Q_ENUM(TAlign)
@@ -58,6 +60,7 @@ public:
     qint64 big = 1LL << 40;
     TStrings* lines = nullptr;
     QStringList many;
+    TNotifyEvent OnChange;
 };
 
 struct KindCase {
@@ -191,6 +194,27 @@ TEST(TypeInfoDefaults, RecordedStreamDefaults) {
     sample.ratio = 2.25;
     for (const char* name : {"Active", "Align", "Style", "Width", "Ratio"})
         EXPECT_FALSE(IsDefaultPropValue(&sample, GetPropInfo(&sample, name))) << name;
+}
+
+TEST(TypeInfoEvents, EventsAreMethodPropertiesThatCarryTheirHandler) {
+    Sample sample;
+    const TPropInfo onChange = GetPropInfo(&sample, QStringLiteral("onchange"));
+    EXPECT_EQ(onChange.Kind(), tkMethod);
+    for (const TPropInfo& stored : GetPropList(&sample)) // not among the stored properties
+        EXPECT_NE(stored.Name(), QStringLiteral("OnChange"));
+    EXPECT_EQ(GetPropList(&sample, tkMethods).size(), 1);
+    int calls = 0;
+    SetVariantProp(&sample, onChange,
+                   QVariant::fromValue(TNotifyEvent([&](QObject*) { ++calls; })));
+    ASSERT_TRUE(sample.OnChange);
+    // Chained: the handler read back is called from a new one.
+    const auto previous = GetVariantProp(&sample, onChange).value<TNotifyEvent>();
+    sample.OnChange = [&, previous](QObject* s) {
+        previous(s);
+        calls += 10;
+    };
+    sample.OnChange(&sample);
+    EXPECT_EQ(calls, 11);
 }
 
 #include "typinfo_test.moc"
