@@ -297,8 +297,8 @@ void TControl::ParentFontChanged() {
     TakeParentFont();
 }
 
-void TControl::NotifyChildren(void (TControl::*notify)()) {
-    // The nearest controls below this one, through widgets that are no controls.
+QList<TControl*> TControl::ChildControls() const {
+    QList<TControl*> list;
     QList<QWidget*> pending;
     for (QObject* child : widget_->children())
         if (child->isWidgetType())
@@ -308,13 +308,22 @@ void TControl::NotifyChildren(void (TControl::*notify)()) {
         if (w->isWindow())
             continue;
         if (TControl* control = FromWidget(w)) {
-            (control->*notify)();
+            list.append(control);
             continue;
         }
         for (QObject* child : w->children())
             if (child->isWidgetType())
                 pending.append(static_cast<QWidget*>(child));
     }
+    std::stable_sort(list.begin(), list.end(), [](const TControl* a, const TControl* b) {
+        return a->joinOrder_ < b->joinOrder_;
+    });
+    return list;
+}
+
+void TControl::NotifyChildren(void (TControl::*notify)()) {
+    for (TControl* control : ChildControls())
+        (control->*notify)();
 }
 
 void TControl::ControlChanged(const QEvent* event) {
@@ -458,15 +467,16 @@ void TControl::AdjustClientRect(TRect& rect) const {
 }
 
 bool TControl::DialogKey(int key, TShiftState shift) {
-    const QList<QWidget*> children = widget_->findChildren<QWidget*>();
-    for (QWidget* w : children) {
-        if (w->isWindow())
-            continue;
-        TControl* control = FromWidget(w);
-        if (control != nullptr && control->ParentControl() == this &&
-            control->DialogKey(key, shift))
+    for (TControl* control : ChildControls())
+        if (control->DialogKey(key, shift))
             return true;
-    }
+    return false;
+}
+
+bool TControl::DialogChar(QChar ch) {
+    for (TControl* control : ChildControls())
+        if (control->DialogChar(ch))
+            return true;
     return false;
 }
 
@@ -514,6 +524,17 @@ bool ShowHint(const QWidget* control) {
     for (const QWidget* w = control; w; w = w->parentWidget()) {
         if (!ParentShowHint(w) || w->isWindow())
             return w->property(ShowHintProperty).toBool();
+    }
+    return false;
+}
+
+bool IsAccel(QChar ch, const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            continue;
+        if (caption.at(i + 1) != QLatin1Char('&'))
+            return caption.at(i + 1).toUpper() == ch.toUpper();
+        ++i; // "&&" stands for "&"
     }
     return false;
 }

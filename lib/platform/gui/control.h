@@ -44,8 +44,6 @@ class TForm;
 class TAlignLayout;
 class TControlEventFilter;
 
-enum TTextLayout { tlTop = 0, tlCenter = 1, tlBottom = 2 };
-
 // The visual parent of a new control: `parent` when given, else the owner when it is a
 // widget, else none.
 VEXO_PLATFORM_GUI_EXPORT QWidget* VisualParent(TComponent* owner, QWidget* parent);
@@ -246,6 +244,9 @@ protected:
     // CM_DIALOGKEY sent to this control: true when it used the key. The default passes it to
     // the child controls in turn.
     virtual bool DialogKey(int key, TShiftState shift);
+    // CM_DIALOGCHAR, an accelerator (a character typed with Alt) offered to this control: true
+    // when it used it (see IsAccel). The default passes it to the child controls in turn.
+    virtual bool DialogChar(QChar ch);
     // Any event of the widget before the framework handles it; true swallows it.
     virtual bool ControlEvent(QEvent* event);
 
@@ -253,6 +254,9 @@ protected:
     void AddInputWidget(QWidget* widget);
     // Aligns the child controls now.
     void Realign();
+    // The nearest controls inside this one (through widgets that are no controls), in the
+    // order they joined.
+    QList<TControl*> ChildControls() const;
 
 private:
     friend class TControlEventFilter;
@@ -342,6 +346,10 @@ VEXO_PLATFORM_GUI_EXPORT bool ParentShowHint(const QWidget* control);
 // The effective value: the control's own, or its parent's while ParentShowHint is set
 // (controls start with ParentShowHint set, forms with ShowHint false).
 VEXO_PLATFORM_GUI_EXPORT bool ShowHint(const QWidget* control);
+
+// Whether `ch` is the accelerator of `caption` (the character after a single "&"), in any
+// letter case.
+VEXO_PLATFORM_GUI_EXPORT bool IsAccel(QChar ch, const QString& caption);
 
 // The shift state of Qt modifiers and mouse buttons.
 VEXO_PLATFORM_GUI_EXPORT TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers,

@@ -95,6 +95,10 @@ enum TControlStyleFlag {
 Q_DECLARE_FLAGS(TControlStyle, TControlStyleFlag)
 Q_FLAG_NS(TControlStyle)
 
+// Where a text stands vertically in its area.
+enum TTextLayout { tlTop = 0, tlCenter = 1, tlBottom = 2 };
+Q_ENUM_NS(TTextLayout)
+
 enum TBevelCut { bvNone = 0, bvLowered = 1, bvRaised = 2, bvSpace = 3 };
 Q_ENUM_NS(TBevelCut)
 
@@ -123,6 +127,7 @@ using ControlTypes::TImeMode;
 using ControlTypes::TMouseButton;
 using ControlTypes::TShiftState;
 using ControlTypes::TShiftStateFlag;
+using ControlTypes::TTextLayout;
 using enum ControlTypes::TAnchorKind;
 using enum ControlTypes::TDragMode;
 using enum ControlTypes::TDragKind;
@@ -134,6 +139,7 @@ using enum ControlTypes::TMouseButton;
 using enum ControlTypes::TShiftStateFlag;
 using enum ControlTypes::TControlStyleFlag;
 using enum ControlTypes::TBevelCut;
+using enum ControlTypes::TTextLayout;
 using enum ControlTypes::TBorderStyle;
 
 // Cursors: the framework's numbers; negative ones are the standard shapes, positive ones

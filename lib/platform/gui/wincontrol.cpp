@@ -260,16 +260,7 @@ void TWinControl::SelectFirst() {
 }
 
 QList<TControl*> TWinControl::ControlList() const {
-    QList<TControl*> list;
-    for (QWidget* w : widget_->findChildren<QWidget*>()) {
-        TControl* control = TControl::FromWidget(w);
-        if (control != nullptr && !w->isWindow() && control->ParentControl() == this)
-            list.append(control);
-    }
-    std::stable_sort(list.begin(), list.end(), [](const TControl* a, const TControl* b) {
-        return a->joinOrder_ < b->joinOrder_;
-    });
-    return list;
+    return ChildControls();
 }
 
 int TWinControl::ControlCount() const {
@@ -381,6 +372,13 @@ bool TWinControl::HandleKey(QObject* watched, QKeyEvent* event) {
     if (form != nullptr && IsDialogKey(key, shift) && !WantsKey(key, shift) &&
         formControl->DialogKey(key, shift))
         return swallow();
+    // Alt with a character is an accelerator for the form's controls and is never typed,
+    // used or not (the framework's system characters).
+    if (form != nullptr && shift.testFlag(ssAlt) && !shift.testFlag(ssCtrl) &&
+        !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        formControl->DialogChar(event->text().at(0));
+        return swallow();
+    }
 
     QString text = key == original ? event->text() : QString();
     if (!text.isEmpty()) {

@@ -8,6 +8,8 @@
 // dialog keys: Tab moves the focus in tab order, Enter reaches the focused or default button,
 // Esc the cancel button; a used dialog key stops there. Then the typed character goes through
 // the form's (KeyPreview) and the control's KeyPress, and what is left reaches the Qt widget.
+// A character typed with Alt is no key press: it is offered to the form's controls as an
+// accelerator (DialogChar) and never typed.
 // Releases raise KeyUp the same way (auto-repeat releases are not reported).
 //
 // Enter and exit are the framework's: when the focus moves inside a form, every window control

@@ -31,7 +31,39 @@ TEdit* MakeEdit(TForm& form, QWidget* parent, const char* name) {
     return edit;
 }
 
+// A control that takes the accelerator of its caption.
+class TAccelControl : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    QString caption = QStringLiteral("Sa&ve");
+    int used = 0;
+
+protected:
+    bool DialogChar(QChar ch) override {
+        if (!IsAccel(ch, caption))
+            return false;
+        ++used;
+        return true;
+    }
+};
+
 } // namespace
+
+TEST(WinControlKeys, AltWithACharacterIsAnAcceleratorForTheFormsControls) {
+    ActiveForm f;
+    auto* edit = MakeEdit(f.form, &f.form, "Edit1");
+    auto* group = new TGroupBox(&f.form);
+    auto* accel = new TAccelControl(&f.form, group);
+    edit->SetFocus();
+    QTest::keyClick(edit, 'v', Qt::AltModifier);
+    QTest::keyClick(edit, 'x', Qt::AltModifier); // no control's accelerator
+    QTest::keyClick(edit, 'v');                  // typed
+    EXPECT_EQ(accel->used, 1);
+    EXPECT_EQ(edit->Text(), QStringLiteral("v"));
+    EXPECT_TRUE(IsAccel(QLatin1Char('V'), QStringLiteral("Sa&ve")));
+    EXPECT_FALSE(IsAccel(QLatin1Char('a'), QStringLiteral("Save && &Quit")));
+    EXPECT_TRUE(IsAccel(QLatin1Char('q'), QStringLiteral("Save && &Quit")));
+}
 
 TEST(WinControlKeys, PreviewThenControlWithArgumentsAndModifiableKeys) {
     ActiveForm f;
