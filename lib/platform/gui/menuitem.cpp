@@ -171,7 +171,7 @@ void TMenuItem::SetRightJustify(bool rightJustify) {
 void TMenuItem::SyncAction() {
     syncing_ = true;
     action_->setSeparator(IsLine());
-    action_->setText(caption_);
+    action_->setText(IsLine() ? QString() : caption_); // a separator with text is a heading
     action_->setCheckable(checked_ || autoCheck_ || radioItem_);
     action_->setChecked(checked_);
     action_->setEnabled(enabled_);

@@ -40,6 +40,7 @@ TEST(MenuItems, ShownThroughTheirActionsInOrder) {
     EXPECT_EQ(actions.at(0)->text(), QStringLiteral("&Undo"));
     EXPECT_EQ(actions.at(1), cut->Action());
     EXPECT_TRUE(actions.at(2)->isSeparator());
+    EXPECT_TRUE(actions.at(2)->text().isEmpty()); // a separator with text shows as a heading
     EXPECT_EQ(paste->MenuIndex(), 3);
     EXPECT_EQ(menu->Items()->Find(QStringLiteral("paste")), paste);
     EXPECT_EQ(line->GetParentMenu(), menu);
