@@ -60,6 +60,9 @@ TControl::TControl(QWidget* widget, TColor color, QPalette::ColorRole colorRole,
     constraints_->OnChange = [this](QObject*) { ApplyConstraints(); };
     if (!widget_->isWindow())
         widget_->setAttribute(Qt::WA_NoMousePropagation);
+    // Controls keep the bounds they were given: Qt would size a widget never resized to its
+    // size hint when it is shown again after a change of parent.
+    widget_->setAttribute(Qt::WA_Resized);
     // Controls hear every mouse move, not only those with a button down.
     widget_->setMouseTracking(true);
     widget_->installEventFilter(filter_.get());
@@ -364,7 +367,11 @@ bool TControl::ShowHint() const {
     return vexo::ShowHint(widget_);
 }
 
+// An unchanged value changes nothing, so a stream that repeats the inherited value keeps
+// ParentShowHint (likewise BiDiMode and Ctl3D).
 void TControl::SetShowHint(bool show) {
+    if (show == ShowHint())
+        return;
     vexo::SetShowHint(widget_, show);
 }
 
@@ -394,6 +401,8 @@ TBiDiMode TControl::BiDiMode() const {
 }
 
 void TControl::SetBiDiMode(TBiDiMode mode) {
+    if (mode == BiDiMode())
+        return;
     parentBiDiMode_ = false;
     if (mode == biDiMode_ && widget_->testAttribute(Qt::WA_SetLayoutDirection))
         return;

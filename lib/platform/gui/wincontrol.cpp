@@ -173,6 +173,8 @@ Qt::FocusPolicy TWinControl::FocusPolicyFor(bool tabStop) const {
 }
 
 void TWinControl::SetCtl3D(bool ctl3D) {
+    if (ctl3D == ctl3D_)
+        return;
     ctl3D_ = ctl3D;
     parentCtl3D_ = false;
 }
