@@ -25,11 +25,8 @@ struct TStreamValue {
     QByteArray Binary;
     int Line = 0; // where the value stands in the text; 0 when made in memory
 
-    static TStreamValue Of(TKind kind) {
-        TStreamValue value;
-        value.Kind = kind;
-        return value;
-    }
+    // Defined below TStreamProperty: building a value needs the element types complete.
+    static TStreamValue Of(TKind kind);
 };
 
 struct TStreamProperty {
@@ -37,6 +34,12 @@ struct TStreamProperty {
     TStreamValue Value;
     int Line = 0;
 };
+
+inline TStreamValue TStreamValue::Of(TKind kind) {
+    TStreamValue value;
+    value.Kind = kind;
+    return value;
+}
 
 struct TStreamObject {
     QString Name; // may be empty
