@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -32,6 +33,13 @@ struct Recipe {
     std::optional<int> entrySize; // bytes per palette entry; default 3 (core header) or 4
     QByteArray pixels;            // the pixel data exactly as stored in the file
 };
+
+inline QByteArray Bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
 
 inline void Put(QByteArray& b, std::size_t at, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i)

@@ -9,18 +9,12 @@
 
 using namespace vexo;
 using bmptest::Build;
+using bmptest::Bytes;
 using bmptest::Grid;
 using bmptest::Pack;
 using bmptest::Recipe;
 
 namespace {
-
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 void ExpectInvalid(const QByteArray& file) {
     try {

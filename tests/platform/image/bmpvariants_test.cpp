@@ -13,17 +13,11 @@
 
 using namespace vexo;
 using bmptest::Build;
+using bmptest::Bytes;
 using bmptest::Grid;
 using bmptest::Recipe;
 
 namespace {
-
-QByteArray Bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 bool Refused(const QByteArray& file) {
     try {
