@@ -1,8 +1,10 @@
 #include "graphics/gui/componentutils.h"
 
+#include <QApplication>
 #include <QMetaMethod>
 #include <QWidget>
 
+#include "platform/gui/wincontrol.h"
 #include "platform/runtime/screen.h"
 #include "platform/runtime/typinfo.h"
 
@@ -64,7 +66,60 @@ bool Matches(const TComponent* component, const QString& propName, const QVarian
     }
 }
 
+constexpr char kDesignInfo[] = "DesignInfo";
+constexpr int kDesignIconSize = 26;
+
+// The framework's drag-target search: the window control under the point, then down through
+// the controls it contains.
+TComponent* ControlAtScreen(const QPoint& point, QWidget* preferred) {
+    QWidget* top = preferred != nullptr && preferred->frameGeometry().contains(point)
+                       ? preferred
+                       : QApplication::topLevelAt(point);
+    TControl* control = top == nullptr ? nullptr : TControl::FromWidget(top);
+    if (control == nullptr || !top->rect().contains(top->mapFromGlobal(point)))
+        return nullptr;
+    while (auto* container = dynamic_cast<TWinControl*>(control)) {
+        TControl* child = container->ControlAtPos(container->ScreenToClient(point), true);
+        if (child == nullptr)
+            break;
+        control = child;
+    }
+    return TComponent::FromObject(control->Widget());
+}
+
 } // namespace
+
+void SetDesignInfo(TComponent* component, QPoint position) {
+    if (component != nullptr)
+        component->Object()->setProperty(kDesignInfo, position);
+}
+
+std::optional<QPoint> DesignInfo(const TComponent* component) {
+    const QVariant value =
+        component == nullptr ? QVariant() : component->Object()->property(kDesignInfo);
+    if (!value.canConvert<QPoint>())
+        return std::nullopt;
+    return value.toPoint();
+}
+
+TComponent* FindComponentOnForm(const QPoint& point, TComponent* form, bool allowForm) {
+    QWidget* formWidget = WidgetOf(form);
+    if (formWidget == nullptr)
+        return nullptr;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+        TComponent* component = form->Components(i);
+        const auto* widget = qobject_cast<const QWidget*>(component->Object());
+        const std::optional<QPoint> design = DesignInfo(component);
+        if ((widget != nullptr && TControl::FromWidget(widget) != nullptr) || !design)
+            continue;
+        const QRect square(formWidget->mapToGlobal(*design),
+                           QSize(kDesignIconSize, kDesignIconSize));
+        if (square.contains(point))
+            return component;
+    }
+    TComponent* found = ControlAtScreen(point, formWidget);
+    return found == form && !allowForm ? nullptr : found;
+}
 
 bool IsForm(const TComponent* component) {
     if (component == nullptr)

@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 #include "platform/runtime/component.h"
 #include "platform/runtime/types.h"
@@ -33,6 +34,17 @@ VEXO_GRAPHICS_GUI_EXPORT QWidget* GetOwnerFormWidget(const TComponent* component
 VEXO_GRAPHICS_GUI_EXPORT bool FormExists(const TComponent* form);
 // First of the screen's forms whose frame contains the screen point; none when no form does.
 VEXO_GRAPHICS_GUI_EXPORT TComponent* FindForm(const QPoint& point);
+
+// The design position of a component that is not a control (where a form designer put its
+// icon), in its form's client coordinates; none when no position was recorded. Kept as the
+// Qt object's dynamic property "DesignInfo", so a stream or a designer can set it.
+VEXO_GRAPHICS_GUI_EXPORT void SetDesignInfo(TComponent* component, QPoint position);
+VEXO_GRAPHICS_GUI_EXPORT std::optional<QPoint> DesignInfo(const TComponent* component);
+// The non-control component of `form` whose 26 x 26 design square holds the screen point
+// (ownership order), else the innermost control under the point, disabled ones included; the
+// form itself only when allowForm. None when nothing is there.
+VEXO_GRAPHICS_GUI_EXPORT TComponent* FindComponentOnForm(const QPoint& point, TComponent* form,
+                                                         bool allowForm);
 
 // Root itself, then each component Root owns (ownership order): the first whose published
 // property propName matches value. Integers and enumerations compare ordinals, floats values,

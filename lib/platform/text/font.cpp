@@ -1,18 +1,11 @@
 #include "platform/text/font.h"
 
+#include "platform/text/muldiv.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace vexo {
-
-namespace {
-
-// a * b / c rounded half away from zero, in 64 bits.
-int MulDiv(int a, int b, int c) {
-    return int(std::lround(double(qint64(a) * b) / double(c)));
-}
-
-} // namespace
 
 TFont::TFont(QObject* parent) : QObject(parent) {
     height_ = -MulDiv(8, pixelsPerInch_, 72);
