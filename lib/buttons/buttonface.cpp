@@ -7,10 +7,6 @@ namespace vexo {
 
 namespace {
 
-TRect Shrunk(const TRect& r, int by) {
-    return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
-}
-
 void Line(TCanvas& canvas, TColor color, std::initializer_list<TPoint> points) {
     canvas.Pen.Color = color;
     canvas.Pen.Width = 1;
@@ -68,7 +64,7 @@ TRect DrawFace(TCanvas& canvas, const TRect& client, TColor color, int bevelWidt
     }
     TRect result = Shrunk(client, bevelWidth);
     if (isDown)
-        result = Rect(result.Left + 1, result.Top + 1, result.Right + 1, result.Bottom + 1);
+        result = Moved(result, 1, 1);
     return result;
 }
 
@@ -115,7 +111,7 @@ TRect NewDrawButtonFace(TCanvas& canvas, const TRect& client, TColor color, bool
         canvas.DrawFocusRect(r);
     }
     if (isDown)
-        r = Rect(r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1);
+        r = Moved(r, 1, 1);
     return r;
 }
 

@@ -1,5 +1,7 @@
 #include "buttons/glyphtext.h"
 
+#include "graphics/rectgeometry.h"
+
 #include "platform/image/canvas.h"
 #include "platform/image/pixelformat.h"
 #include "platform/image/ropengine.h"
@@ -10,9 +12,6 @@ TGlyphTextPlace PlaceGlyphWithText(const TRect& rect, bool hasGlyph, int glyphWi
                                    int glyphHeight, int textWidth, int textHeight,
                                    TButtonLayout layout) {
     const int W = glyphWidth, H = glyphHeight, TW = textWidth, TH = textHeight;
-    // Left (top) of a size centred in the rectangle, the division truncating toward zero.
-    auto HorCenter = [](const TRect& r, int size) { return r.Left + (r.Width() - size) / 2; };
-    auto VertCenter = [](const TRect& r, int size) { return r.Top + (r.Height() - size) / 2; };
     TGlyphTextPlace at;
     if (!hasGlyph) {
         at.Text = Bounds(HorCenter(rect, TW), VertCenter(rect, TH), TW, TH);

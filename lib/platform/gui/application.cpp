@@ -29,6 +29,10 @@ void TApplication::SetTitle(const QString& title) {
     title_ = title;
 }
 
+bool TApplication::HelpContext(int context) {
+    return OnHelp ? OnHelp(context) : false;
+}
+
 void TApplication::ProcessMessages() {
     QCoreApplication::processEvents();
 }

@@ -53,6 +53,11 @@ public:
     void HandleException(const std::exception& e);
     std::function<void(const std::exception&)> OnException;
 
+    // Asks for the help topic `context`: OnHelp when assigned (its result), else false, as
+    // there is no help viewer of the platform's own.
+    bool HelpContext(int context);
+    std::function<bool(int context)> OnHelp;
+
     // Raised before any hint is shown, for every control of every window.
     TShowHintEvent OnShowHint;
     THintWindow* HintWindow();
