@@ -10,9 +10,9 @@
 #include "buttons/ellipseface.h"
 #include "buttons/imageglyph.h"
 #include "graphics/gui/componentutils.h"
+#include "graphics/gui/resourceutils.h"
 #include "platform/gui/application.h"
 #include "platform/gui/form.h"
-#include "platform/image/bitmapresource.h"
 #include "platform/image/pixelformat.h"
 
 namespace vexo {
@@ -51,13 +51,8 @@ bool KindCancel(TBitBtnKind kind) {
 const TBitmap& KindGlyph(TBitBtnKind kind) {
     static std::array<std::optional<TBitmap>, 11> glyphs;
     std::optional<TBitmap>& glyph = glyphs[kind];
-    if (!glyph) {
-        glyph.emplace();
-        try {
-            *glyph = LoadBitmapResource(QString::fromLatin1(bitKinds[kind].glyph));
-        } catch (const Exception&) {
-        }
-    }
+    if (!glyph)
+        glyph = ResBitmap(QString::fromLatin1(bitKinds[kind].glyph));
     return *glyph;
 }
 

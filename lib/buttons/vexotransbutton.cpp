@@ -4,9 +4,9 @@
 
 #include "buttons/buttonface_p.h"
 #include "buttons/buttonstrings.h"
+#include "graphics/gui/resourceutils.h"
 #include "platform/gui/graphiccontrol.h"
 #include "platform/gui/messagebox.h"
-#include "platform/image/bitmapresource.h"
 
 namespace vexo {
 
@@ -41,12 +41,8 @@ void TvexoTransButton::SetKind(TvexoButtonKind kind) {
         SetModalResult(mrNone);
     } else {
         const TTransKind& k = transKinds[kind];
-        TBitmap glyph;
-        try {
-            glyph = LoadBitmapResource(QString::fromLatin1(k.glyph));
-        } catch (const Exception&) {
-            // A missing resource leaves the glyph empty.
-        }
+        // A missing resource leaves the glyph empty.
+        const TBitmap glyph = ResBitmap(QString::fromLatin1(k.glyph));
         SetGlyph(&glyph);
         SetDefault(kind == sbOk || kind == sbYes);
         SetCancel(kind == sbCancel || kind == sbNo);
