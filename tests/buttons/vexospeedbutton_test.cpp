@@ -1,10 +1,13 @@
 // The speed button: groups and the down-state rules with QTest clicks, double clicks, the flat
 // edge, refused values and the paint states while tracking.
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "buttons/vexospeedbutton.h"
 #include "platform/gui/form.h"
+#include "platform/gui/menuitem.h"
 #include "platform/image/pixelformat.h"
 
 using namespace vexo;
@@ -194,4 +197,51 @@ TEST(SpeedButtonKeys, AcceleratorTogglesAGroupButtonAndClicks) {
     QTest::keyClick(&g.form, Qt::Key_G, Qt::AltModifier);
     EXPECT_EQ(g.Downs(), "--D");
     EXPECT_EQ(g.clicks[2], 1);
+}
+
+TEST(SpeedButtonImages, ImageOfTheListReplacesTheGlyphDisabledInTheListsLook) {
+    Group g(0);
+    TvexoSpeedButton* b = g.buttons[0];
+    auto* images = new TImageList(8, 8, &g.form);
+    TBitmap red(8, 8, 24), blue(8, 8, 24);
+    TCanvas paintRed(&red);
+    paintRed.Brush.Color = clRed;
+    paintRed.FillRect(Rect(0, 0, 8, 8));
+    TCanvas paintBlue(&blue);
+    paintBlue.Brush.Color = clBlue;
+    paintBlue.FillRect(Rect(0, 0, 8, 8));
+    images->Add(&red, nullptr);
+    images->Add(&blue, nullptr);
+    b->SetImages(images);
+    b->SetImageIndex(0);
+    // Centred in the frame's inside (1, 1, 22, 21): spacing 0, margin 21 / 2 - 4 = 6.
+    EXPECT_EQ(RgbToColor(b->PaintToBitmap().PixelRgb(7 + 3, 6 + 3)), clRed);
+    b->SetEnabled(false);
+    const TColor disabled = RgbToColor(b->PaintToBitmap().PixelRgb(7 + 3, 6 + 3));
+    EXPECT_EQ(disabled, ColorToRGB(clBtnShadow));
+    delete images;
+    EXPECT_EQ(b->Images(), nullptr);
+}
+
+TEST(SpeedButtonMenu, PressShowsTheMenuAndLeavesTheButtonUp) {
+    Group g(0);
+    TvexoSpeedButton* b = g.buttons[1];
+    auto* menu = new TPopupMenu(&g.form);
+    auto* item = new TMenuItem(menu);
+    item->SetCaption(QStringLiteral("One"));
+    menu->Items()->Add(item);
+    b->SetDropDownMenu(menu);
+    b->SetMenuPosition(dmpRight);
+    bool downWhileShown = false;
+    QTimer::singleShot(100, [&] {
+        downWhileShown = b->Down();
+        menu->Menu()->close();
+    });
+    QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(downWhileShown);
+    EXPECT_EQ(menu->PopupPoint(), b->ClientToScreen(QPoint(23, -1)));
+    QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(b->Down());
+    // The menu takes the place of the click.
+    EXPECT_EQ(g.clicks[1], 0);
 }

@@ -154,8 +154,11 @@ TEST(CustomButtonPaint, OnPaintReplacesTheDrawingOnAfterPaintFollowsIt) {
     EXPECT_EQ(RgbToColor(image.PixelRgb(74, 23)), clFuchsia);
 }
 
-TEST(CustomButtonPaint, TwoCellGlyphDrawnThroughItsMask) {
-    // A 4 x 4 glyph: image (red square, black around it) | mask (black square, white around).
+namespace {
+
+// A 4 x 4 two-cell glyph: image (red square, black around it) | mask (black square, white
+// around it).
+TBitmap TwoCells() {
     TBitmap glyph(8, 4, 24);
     TCanvas paint(&glyph);
     paint.Brush.Color = clBlack;
@@ -166,14 +169,35 @@ TEST(CustomButtonPaint, TwoCellGlyphDrawnThroughItsMask) {
     paint.FillRect(Rect(4, 0, 8, 4));
     paint.Brush.Color = clBlack;
     paint.FillRect(Rect(5, 1, 7, 3));
-    TvexoCustomButton button;
-    button.SetColor(clSilver);
-    button.SetGlyph(&glyph);
-    const TBitmap image = button.PaintToBitmap();
+    return glyph;
+}
+
+void ExpectTwoCellGlyphAtItsPlace(const TBitmap& image) {
     // Alone (no caption) the glyph sits at HorCenter(4 + 0) = 35 and VertCenter(4) = 10 of
     // the face's inner rectangle (1, 1, 74, 23).
     EXPECT_EQ(RgbToColor(image.PixelRgb(36, 11)), clRed);
     EXPECT_EQ(RgbToColor(image.PixelRgb(37, 12)), clRed);
     EXPECT_EQ(RgbToColor(image.PixelRgb(35, 10)), clSilver);
     EXPECT_EQ(RgbToColor(image.PixelRgb(38, 13)), clSilver);
+}
+
+} // namespace
+
+TEST(CustomButtonPaint, TwoCellGlyphDrawnThroughItsMask) {
+    const TBitmap glyph = TwoCells();
+    TvexoCustomButton button;
+    button.SetColor(clSilver);
+    button.SetGlyph(&glyph);
+    ExpectTwoCellGlyphAtItsPlace(button.PaintToBitmap());
+}
+
+TEST(CustomButtonPaint, ImageOfTheListIsSplitIntoImageAndMask) {
+    const TBitmap cell = TwoCells();
+    TImageList images(8, 4);
+    images.Add(&cell, nullptr);
+    TvexoCustomButton button;
+    button.SetColor(clSilver);
+    button.SetImages(&images);
+    button.SetImageIndex(0);
+    ExpectTwoCellGlyphAtItsPlace(button.PaintToBitmap());
 }
