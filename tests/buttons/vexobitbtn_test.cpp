@@ -244,12 +244,18 @@ TEST(BitBtnMenu, PressShowsTheMenuUnderTheButtonDownWhileItShows) {
     bool downWhileShown = false;
     int clicks = 0;
     button->OnClick = [&](QObject*) { ++clicks; };
+    int popups = 0;
+    menu->OnPopup = [&](QObject*) { ++popups; };
     QTimer::singleShot(100, [&] {
         downWhileShown = button->Down();
+        // A press on the button while its menu shows (the one that closes the menu) does not
+        // open it again.
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(12, 12));
         menu->Menu()->close();
     });
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_TRUE(downWhileShown);
+    EXPECT_EQ(popups, 1);
     EXPECT_EQ(menu->PopupPoint(), button->ClientToScreen(QPoint(-1, 24)));
     EXPECT_EQ(menu->PopupComponent(), button);
     EXPECT_FALSE(button->Down());
