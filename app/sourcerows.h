@@ -11,9 +11,9 @@
 #include <QString>
 #include <cstdint>
 
-#include "app/sourcereader.h"
 #include "platform/image/bitmap.h"
 #include "platform/image/bmpcodec.h"
+#include "platform/image/bmpfilereader.h"
 #include "platform/image/pixelformat.h"
 
 namespace varnova {
@@ -41,7 +41,7 @@ public:
 private:
     enum TMode { smStreamed, smInPlace, smDecoded };
 
-    TSourceReader reader_;
+    vexo::TBmpFileReader reader_;
     vexo::TBmpLayout layout_;
     TMode mode_ = smStreamed;
     vexo::TBitmap decoded_;

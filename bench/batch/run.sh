@@ -13,18 +13,12 @@ count=${1:-200}
 reps=${2:-5}
 width=${3:-1024}
 height=${4:-768}
-build=build/release
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-      -DVARNOVA_BENCH=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target varnova varnova_makedata >/dev/null
-data=$(mktemp -d "${TMPDIR:-/tmp}/varnova-bench.XXXXXX")
-trap 'rm -rf "$data"' EXIT
+source bench/batch/common.sh
+build_bench
+make_data_folder bench
 "$build/bench/batch/varnova_makedata" bench "$data" "$count" "$width" "$height"
 bytes=$(du -cb "$data"/src/*.bmp | tail -1 | cut -f1)
 
-# Wall-clock and processor (user + system) seconds of one command, from bash's own `time`.
-TIMEFORMAT='%R %U %S'
-timed() { { time "$@" >/dev/null; } 2>&1 | awk '{printf "%s %.3f\n", $1, $2 + $3}'; }
 baseline=${BASELINE:-}
 cp_wall=() cp_cpu=() run_wall=() run_cpu=() base_wall=() base_cpu=()
 for ((r = 0; r < reps; r++)); do
@@ -48,7 +42,6 @@ for ((r = 0; r < reps; r++)); do
         fi
     done
 done
-median() { printf '%s\n' "$@" | sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 awk -v n="$count" -v b="$bytes" -v reps="$reps" -v w="$width" -v h="$height" -v cores="$(nproc)" \
     -v cw="$(median "${cp_wall[@]}")" -v cc="$(median "${cp_cpu[@]}")" \
     -v vw="$(median "${run_wall[@]}")" -v vc="$(median "${run_cpu[@]}")" 'BEGIN {

@@ -277,28 +277,31 @@ void Decode64Bit(const std::uint8_t* data, const TBmpLayout& layout, TBitmap& bi
     }
 }
 
-// The layout's rows copied; the padding of each row is cleared so that equal pictures
-// compare equal.
+// The layout's rows copied and tidied.
 void CopyRows(const std::uint8_t* data, const TBmpLayout& layout, TBitmap& bitmap) {
-    const std::size_t usedBits = std::size_t(layout.Width) * std::size_t(layout.BitCount);
-    const std::size_t fullBytes = usedBits / 8;
-    const int restBits = int(usedBits % 8);
-    const std::size_t stride = std::size_t(bitmap.RowBytes());
-    const bool checkIndices = layout.NeedsIndexCheck();
+    const std::size_t usedBytes =
+        (std::size_t(layout.Width) * std::size_t(layout.BitCount) + 7) / 8;
     for (int y = 0; y < layout.Height; ++y) {
         std::uint8_t* dst = bitmap.ScanLine(y);
-        const std::uint8_t* src = BmpRow(data, layout, y);
-        std::memcpy(dst, src, fullBytes);
-        std::size_t done = fullBytes;
-        if (restBits != 0)
-            dst[done++] = std::uint8_t(src[fullBytes] & (0xFF << (8 - restBits)));
-        std::memset(dst + done, 0, stride - done);
-        if (checkIndices && !BmpRowInPalette(layout, dst))
+        std::memcpy(dst, BmpRow(data, layout, y), usedBytes);
+        if (!TidyRow(layout, dst))
             Invalid();
     }
 }
 
 } // namespace
+
+bool bmp::TidyRow(const TBmpLayout& layout, std::uint8_t* row) {
+    const std::size_t usedBits = std::size_t(layout.Width) * std::size_t(layout.BitCount);
+    std::size_t done = usedBits / 8;
+    const int restBits = int(usedBits % 8);
+    if (restBits != 0) {
+        row[done] = std::uint8_t(row[done] & (0xFF << (8 - restBits)));
+        ++done;
+    }
+    std::memset(row + done, 0, layout.Stride - done);
+    return !layout.NeedsIndexCheck() || BmpRowInPalette(layout, row);
+}
 
 TBitmap DecodeBmp(const std::uint8_t* data, std::size_t size, const TBmpLayout& layout) {
     if (data == nullptr || layout.PixelOffset > size ||

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/image/bmpcodec.h"
 #include "platform/runtime/exception.h"
 
 namespace vexo::bmp {
@@ -33,5 +34,10 @@ inline void Put32(std::uint8_t* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i)
         p[i] = std::uint8_t(v >> (8 * i));
 }
+
+// Tidies a row of an uncompressed layout copied into a bitmap (Stride bytes): the bits beyond
+// its pixels and its padding are cleared, so that equal pictures compare equal. False when
+// the row holds a palette index beyond a short palette.
+bool TidyRow(const TBmpLayout& layout, std::uint8_t* row);
 
 } // namespace vexo::bmp

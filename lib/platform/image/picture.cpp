@@ -5,6 +5,7 @@
 #include <mutex>
 #include <shared_mutex>
 
+#include "platform/image/bmpfilereader.h"
 #include "platform/image/jpegimage.h"
 #include "platform/runtime/exception.h"
 
@@ -12,9 +13,20 @@ namespace vexo {
 
 namespace {
 
+// Makes the graphic of a file; raises the loading's errors.
+using TGraphicLoader = std::function<std::unique_ptr<TGraphic>(const QString& fileName)>;
+
+TGraphicLoader LoaderOf(TGraphicFactory factory) {
+    return [factory = std::move(factory)](const QString& fileName) {
+        std::unique_ptr<TGraphic> graphic = factory();
+        graphic->LoadFromFile(fileName);
+        return graphic;
+    };
+}
+
 struct TFileFormat {
     QString Description;
-    TGraphicFactory Factory;
+    TGraphicLoader Load;
 };
 
 // Process-wide extension table. Loads from worker threads read it while another thread may
@@ -22,16 +34,20 @@ struct TFileFormat {
 class TFileFormats {
 public:
     TFileFormats() {
+        // Bitmaps read their rows straight from the file, so a large picture is never held
+        // twice while it loads.
         formats_.insert(QStringLiteral("bmp"),
-                        {QStringLiteral("Bitmaps"), [] { return std::make_unique<TBitmap>(); }});
-        const TGraphicFactory jpeg = [] { return std::make_unique<TJPEGImage>(); };
+                        {QStringLiteral("Bitmaps"), [](const QString& fileName) {
+                             return std::make_unique<TBitmap>(ReadBmpFile(fileName));
+                         }});
+        const TGraphicLoader jpeg = LoaderOf([] { return std::make_unique<TJPEGImage>(); });
         formats_.insert(QStringLiteral("jpg"), {QStringLiteral("JPEG Image File"), jpeg});
         formats_.insert(QStringLiteral("jpeg"), {QStringLiteral("JPEG Image File"), jpeg});
     }
 
     void Register(const QString& extension, const QString& description, TGraphicFactory factory) {
         std::unique_lock lock(mutex_);
-        formats_.insert(extension.toLower(), {description, std::move(factory)});
+        formats_.insert(extension.toLower(), {description, LoaderOf(std::move(factory))});
     }
 
     void Unregister(const QString& extension) {
@@ -39,11 +55,11 @@ public:
         formats_.remove(extension.toLower());
     }
 
-    // An empty factory for an unknown extension.
-    TGraphicFactory Find(const QString& extension) const {
+    // An empty loader for an unknown extension.
+    TGraphicLoader Find(const QString& extension) const {
         std::shared_lock lock(mutex_);
         const auto it = formats_.constFind(extension.toLower());
-        return it == formats_.cend() ? TGraphicFactory() : it->Factory;
+        return it == formats_.cend() ? TGraphicLoader() : it->Load;
     }
 
 private:
@@ -73,13 +89,11 @@ void TPicture::UnregisterFileFormat(const QString& extension) {
 void TPicture::LoadFromFile(const QString& fileName) {
     // The extension decides before the file is opened, as the message names only it.
     const QString extension = QFileInfo(fileName).suffix();
-    const TGraphicFactory factory = FileFormats().Find(extension);
-    if (!factory)
+    const TGraphicLoader load = FileFormats().Find(extension);
+    if (!load)
         throw EInvalidGraphic(
             QStringLiteral("Unknown picture file extension (.%1)").arg(extension));
-    std::unique_ptr<TGraphic> graphic = factory();
-    graphic->LoadFromFile(fileName);
-    graphic_ = std::move(graphic);
+    graphic_ = load(fileName);
 }
 
 void TPicture::SaveToFile(const QString& fileName) const {

@@ -1,29 +1,29 @@
 #pragma once
-// A source bitmap read into a buffer that stays with the reader from file to file: whole, or
-// its head and then a run of rows at a time.
+// A BMP file read into a buffer that stays with the reader from file to file: whole, or its
+// head and then a run of rows at a time, or straight into memory the caller owns.
 //
-// The file is copied with pread, never mapped. Another process may truncate a source while
-// the run works on it; a mapping would then raise SIGBUS on the first vanished page, which no
-// exception can catch and which kills the whole program (half-written results included). A
-// copy has no such hazard: a file that shrinks while it is read gives a short read, reported
-// as an unreadable file, and bytes once read no longer depend on the file. Rows read in runs
-// of about 256 KiB just before they are combined are still in the processor's cache: on the
-// batch benchmark this costs the same time as the mapping did and about 9 % less than
-// reading each file whole first.
+// The file is copied with pread, never mapped. Another process may truncate a file while it is
+// being read; a mapping would then raise SIGBUS on the first vanished page, which no exception
+// can catch and which kills the whole program. A copy has no such hazard: a file that shrinks
+// while it is read gives a short read, reported as an unreadable file, and bytes once read no
+// longer depend on the file. Rows read in runs of about 256 KiB just before they are used are
+// still in the processor's cache then.
 
 #include <QString>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 
-namespace varnova {
+#include "platform/image/bitmap.h"
 
-class TSourceReader {
+namespace vexo {
+
+class VEXO_PLATFORM_EXPORT TBmpFileReader {
 public:
-    TSourceReader() = default;
-    ~TSourceReader();
-    TSourceReader(const TSourceReader&) = delete;
-    TSourceReader& operator=(const TSourceReader&) = delete;
+    TBmpFileReader() = default;
+    ~TBmpFileReader();
+    TBmpFileReader(const TBmpFileReader&) = delete;
+    TBmpFileReader& operator=(const TBmpFileReader&) = delete;
 
     // Open() followed by ReadOpened().
     void Read(const QString& path);
@@ -44,8 +44,10 @@ public:
     // (Data() from then on). A read past the end (the file has shrunk) or a read error raises
     // EFOpenError "Cannot open file %s".
     const std::uint8_t* ReadAt(std::size_t offset, std::size_t length);
+    // As ReadAt, into `dest` instead of the buffer, which keeps what it holds.
+    void ReadInto(std::uint8_t* dest, std::size_t offset, std::size_t length);
 
-    // The bytes read last; valid until the next read.
+    // The bytes read last into the buffer; valid until the next read.
     const std::uint8_t* Data() const { return buffer_.get(); }
     std::size_t Size() const { return size_; }
     // The size of the open file when it was opened.
@@ -57,7 +59,6 @@ public:
 private:
     [[noreturn]] void Fail();
     void Reserve(std::size_t bytes);
-    void ReadInto(std::uint8_t* dest, std::size_t offset, std::size_t length);
     void Close() noexcept;
 
     QString path_;
@@ -68,4 +69,11 @@ private:
     std::size_t fileSize_ = 0;
 };
 
-} // namespace varnova
+// Loads a BMP file as TBitmap::LoadFromFile does, with the same result and errors
+// (EFOpenError "Cannot open file %s", EInvalidGraphic "Bitmap image is not valid"), but
+// reads uncompressed rows straight into the bitmap: the file's bytes are never held beside
+// the picture, so loading a picture takes its own size in memory, not twice that. Compressed
+// files and the depths a bitmap holds in another format are read whole and decoded.
+VEXO_PLATFORM_EXPORT TBitmap ReadBmpFile(const QString& path);
+
+} // namespace vexo
