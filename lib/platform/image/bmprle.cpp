@@ -88,19 +88,18 @@ void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap
             const std::uint8_t* src = data + p;
             if constexpr (Bits == 24) {
                 std::memcpy(line + 3 * x, src, bytes);
+            } else if constexpr (Bits == 8) {
+                if (paletteSize < 256)
+                    for (int i = 0; i < n; ++i)
+                        if (src[i] >= paletteSize)
+                            Invalid();
+                std::memcpy(line + x, src, bytes);
             } else {
                 for (int i = 0; i < n; ++i) {
-                    std::uint8_t index;
-                    if constexpr (Bits == 8)
-                        index = src[i];
-                    else
-                        index = (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4);
+                    const std::uint8_t index = (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4);
                     if (index >= paletteSize)
                         Invalid();
-                    if constexpr (Bits == 8)
-                        line[x + i] = index;
-                    else
-                        SetNibble(line, x + i, index);
+                    SetNibble(line, x + i, index);
                 }
             }
             x += n;

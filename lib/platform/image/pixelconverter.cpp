@@ -2,9 +2,10 @@
 
 #include <array>
 #include <cstring>
-#include <mutex>
+#include <type_traits>
 #include <vector>
 
+#include "platform/image/palettelookup_p.h"
 #include "platform/image/pixelchannel_p.h"
 #include "platform/runtime/exception.h"
 
@@ -23,78 +24,12 @@ bool SameColourMasks(const TBitFields& a, const TBitFields& b) {
     return a.Red == b.Red && a.Green == b.Green && a.Blue == b.Blue;
 }
 
-constexpr std::uint32_t kMemoEmpty = 0xFFFFFFFFu;
-
-using ReducedTable = std::vector<std::uint8_t>;
-
-// The palette index of every reduced colour ((v AND NOT 7) + 4 per channel, keyed by the top
-// five bits of each channel). The squared distance splits into one term per channel, so each
-// palette entry is compared against the whole grid with additions only; scanning the
-// entries in order with a strict comparison keeps the lowest index on ties.
-std::shared_ptr<const ReducedTable> BuildReducedTable(const QVector<std::uint32_t>& palette,
-                                                      int usable) {
-    auto table = std::make_shared<ReducedTable>(32768, std::uint8_t(0));
-    if (usable <= 0)
-        return table;
-    std::vector<std::int32_t> best(32768, 0x7FFFFFFF);
-    std::vector<std::int32_t> index(32768, 0);
-    for (int i = 0; i < usable; ++i) {
-        const std::uint32_t e = palette[i];
-        std::int32_t dr[32], dg[32], db[32];
-        for (int k = 0; k < 32; ++k) {
-            const std::int32_t v = 8 * k + 4;
-            dr[k] = (v - std::int32_t((e >> 16) & 0xFF)) * (v - std::int32_t((e >> 16) & 0xFF));
-            dg[k] = (v - std::int32_t((e >> 8) & 0xFF)) * (v - std::int32_t((e >> 8) & 0xFF));
-            db[k] = (v - std::int32_t(e & 0xFF)) * (v - std::int32_t(e & 0xFF));
-        }
-        for (int rg = 0; rg < 1024; ++rg) {
-            const std::int32_t base = dr[rg >> 5] + dg[rg & 31];
-            std::int32_t* bp = best.data() + rg * 32;
-            std::int32_t* ip = index.data() + rg * 32;
-            for (int b = 0; b < 32; ++b) {
-                const std::int32_t d = base + db[b];
-                const bool nearer = d < bp[b];
-                bp[b] = nearer ? d : bp[b];
-                ip[b] = nearer ? i : ip[b];
-            }
-        }
-    }
-    for (int k = 0; k < 32768; ++k)
-        (*table)[k] = std::uint8_t(index[k]);
-    return table;
-}
-
-// Batch runs convert many sources into targets with the same palette: keep the last few
-// tables. Guarded, since converters may live on several threads.
-std::shared_ptr<const ReducedTable> CachedReducedTable(const QVector<std::uint32_t>& palette,
-                                                       int usable) {
-    struct Entry {
-        QVector<std::uint32_t> Palette;
-        std::shared_ptr<const ReducedTable> Table;
-    };
-    static std::mutex mutex;
-    static std::vector<Entry> entries; // most recent last
-    QVector<std::uint32_t> key(usable);
-    for (int i = 0; i < usable; ++i)
-        key[i] = palette[i] & 0xFFFFFFu;
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i].Palette == key) {
-                Entry hit = entries[i];
-                entries.erase(entries.begin() + std::ptrdiff_t(i));
-                entries.push_back(hit);
-                return hit.Table;
-            }
-        }
-    }
-    auto table = BuildReducedTable(key, usable);
-    const std::lock_guard<std::mutex> lock(mutex);
-    if (entries.size() >= 8)
-        entries.erase(entries.begin());
-    entries.push_back(Entry{key, table});
-    return table;
-}
+// The formats a table of every raw value of a 16-bit source was made for.
+struct TRawKey {
+    TBitFields SourceMasks;
+    TPixelFormat Target;
+    friend bool operator==(const TRawKey&, const TRawKey&) = default;
+};
 
 struct ConverterCore {
     using RowFn = void (*)(ConverterCore&, const std::uint8_t*, int, std::uint8_t*);
@@ -114,12 +49,15 @@ struct ConverterCore {
     std::array<std::array<std::uint8_t, 256>, 3> widen{};
     // Masked target: the three fields of each 8-bit channel value.
     std::array<std::array<std::uint32_t, 256>, 3> narrow{};
-    // 8-bit target fed from direct colours: reduced 5-5-5 colour -> palette index, fetched
-    // on first use.
-    std::shared_ptr<const ReducedTable> reduced;
-    // 1 and 4-bit targets: direct-mapped memo of nearest searches.
-    std::vector<std::uint32_t> memoKey;
-    std::vector<std::uint8_t> memoIndex;
+    // Paletted targets fed from direct colours, tables fetched on first use: for an 8-bit
+    // target reduced 5-5-5 colour -> palette index, for 1 and 4-bit ones the nearest-entry
+    // grid.
+    std::shared_ptr<const palettelookup::TReducedTable> reduced;
+    std::shared_ptr<const palettelookup::TNearestGrid> grid;
+    // A 16-bit source, fetched on first use: the target value of every raw value (a
+    // palette index, or a direct-colour value).
+    std::shared_ptr<const std::vector<std::uint8_t>> rawIndex;
+    std::shared_ptr<const std::vector<std::uint32_t>> rawValue;
 
     ConverterCore(const TPixelFormat& src, const TPixelFormat& dst);
 
@@ -131,15 +69,9 @@ struct ConverterCore {
     // target the reduced table must be in place (EnsureReduced).
     template <int TK> std::uint32_t MapDirect(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
         if constexpr (TK == tkPal8) {
-            return (*reduced)[((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3)];
+            return (*reduced)[palettelookup::ReducedKey(r, g, b)];
         } else if constexpr (TK == tkPal1 || TK == tkPal4) {
-            const std::uint32_t rgb = (r << 16) | (g << 8) | b;
-            const std::uint32_t h = (rgb * 2654435761u) >> 20; // 4096 slots
-            if (memoKey[h] != rgb) {
-                memoKey[h] = rgb;
-                memoIndex[h] = std::uint8_t(Nearest(rgb));
-            }
-            return memoIndex[h];
+            return grid->Nearest(r, g, b);
         } else if constexpr (TK == tkRgb24) {
             return (r << 16) | (g << 8) | b;
         } else {
@@ -147,9 +79,41 @@ struct ConverterCore {
         }
     }
 
-    void EnsureReduced() {
-        if (!reduced)
-            reduced = CachedReducedTable(target.Palette, usable);
+    // The tables MapDirect<TK> needs for a paletted target.
+    template <int TK> void EnsureTables() {
+        if constexpr (TK == tkPal8) {
+            if (!reduced)
+                reduced = palettelookup::ReducedTable(target.Palette, usable);
+        } else if constexpr (TK == tkPal1 || TK == tkPal4) {
+            if (!grid)
+                grid = palettelookup::NearestGrid(target.Palette, usable);
+        }
+    }
+
+    // A 16-bit source has few enough values to map each once: what MapDirect<TK> gives for
+    // the colour of every raw value, in a table shared by the converters of these formats.
+    template <int TK> void EnsureRawTable() {
+        constexpr bool paletted = TK == tkPal1 || TK == tkPal4 || TK == tkPal8;
+        using Value = std::conditional_t<paletted, std::uint8_t, std::uint32_t>;
+        auto& table = [this]() -> std::shared_ptr<const std::vector<Value>>& {
+            if constexpr (paletted)
+                return rawIndex;
+            else
+                return rawValue;
+        }();
+        if (table)
+            return;
+        EnsureTables<TK>();
+        static palettelookup::TRecentTables<TRawKey, std::vector<Value>> recent;
+        TPixelFormat key = target;
+        key.Palette = palettelookup::PaletteKey(target.Palette, usable);
+        table = recent.Get(TRawKey{source.EffectiveMasks(), key}, [this] {
+            auto values = std::make_shared<std::vector<Value>>(65536);
+            for (std::uint32_t v = 0; v < 65536; ++v)
+                (*values)[v] =
+                    Value(MapDirect<TK>(WidenField(0, v), WidenField(1, v), WidenField(2, v)));
+            return values;
+        });
     }
 
     // The target value of a colour taken from a palette: no channel reduction.
@@ -190,10 +154,15 @@ inline std::uint32_t Fetch(ConverterCore& c, const std::uint8_t* src, int x) {
         return c.template MapDirect<TK>(p[2], p[1], p[0]);
     } else {
         std::uint32_t raw;
-        if constexpr (SK == skMasked16)
+        if constexpr (SK == skMasked16) {
             raw = std::uint32_t(src[2 * x]) | (std::uint32_t(src[2 * x + 1]) << 8);
-        else
+            if constexpr (TK == tkPal1 || TK == tkPal4 || TK == tkPal8)
+                return (*c.rawIndex)[raw];
+            else
+                return (*c.rawValue)[raw];
+        } else {
             std::memcpy(&raw, src + 4 * x, 4);
+        }
         return c.template MapDirect<TK>(c.WidenField(0, raw), c.WidenField(1, raw),
                                         c.WidenField(2, raw));
     }
@@ -201,6 +170,10 @@ inline std::uint32_t Fetch(ConverterCore& c, const std::uint8_t* src, int x) {
 
 template <int SK, int TK>
 void ConvertRowT(ConverterCore& c, const std::uint8_t* src, int count, std::uint8_t* dst) {
+    if constexpr (SK == skMasked16)
+        c.EnsureRawTable<TK>();
+    else if constexpr (SK == skRgb24 || SK == skRgb32 || SK == skMasked32)
+        c.EnsureTables<TK>();
     if constexpr (TK == tkPal1) {
         for (int x = 0; x < count; x += 8) {
             std::uint32_t byte = 0;
@@ -217,8 +190,6 @@ void ConvertRowT(ConverterCore& c, const std::uint8_t* src, int count, std::uint
             dst[x >> 1] = std::uint8_t(byte);
         }
     } else if constexpr (TK == tkPal8) {
-        if constexpr (SK == skRgb24 || SK == skRgb32 || SK == skMasked16 || SK == skMasked32)
-            c.EnsureReduced();
         for (int x = 0; x < count; ++x)
             dst[x] = std::uint8_t(Fetch<SK, TK>(c, src, x));
     } else if constexpr (TK == tkRgb24) {
@@ -360,10 +331,6 @@ ConverterCore::ConverterCore(const TPixelFormat& src, const TPixelFormat& dst)
     identity = !src.IsPaletted() && src.BitCount == dst.BitCount &&
                (src.BitCount == 24 || SameColourMasks(src.EffectiveMasks(), dst.EffectiveMasks()));
 
-    if ((targetKind == tkPal1 || targetKind == tkPal4) && !src.IsPaletted()) {
-        memoKey.assign(4096, kMemoEmpty);
-        memoIndex.assign(4096, 0);
-    }
     if (src.IsPaletted()) {
         // Indices beyond a short palette read as black, as the bitmap reports them.
         const int n = 1 << src.BitCount;
@@ -416,9 +383,10 @@ std::uint32_t TPixelConverter::ConvertColor(std::uint32_t rgb) {
     switch (d_->targetKind) {
     case tkPal1:
     case tkPal4:
+        d_->EnsureTables<tkPal1>();
         return d_->MapDirect<tkPal1>(r, g, b);
     case tkPal8:
-        d_->EnsureReduced();
+        d_->EnsureTables<tkPal8>();
         return d_->MapDirect<tkPal8>(r, g, b);
     case tkRgb24:
         return d_->MapDirect<tkRgb24>(r, g, b);

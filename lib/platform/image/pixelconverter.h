@@ -35,7 +35,7 @@ public:
     // Converts `count` pixels of the source row `src` into `dst`, which receives
     // TBitmap::RowBytesFor(count, target depth) bytes at most: ceil(count * bits / 8) are
     // written, unused low bits of a last partial byte are zero. Not thread-safe: the
-    // converter memoises nearest-colour searches.
+    // converter fetches its nearest-colour tables on first use.
     void ConvertRow(const std::uint8_t* src, int count, std::uint8_t* dst);
 
     // The target raw value of a source pixel whose colour is `rgb` (0x00RRGGBB), with the

@@ -68,7 +68,8 @@ constexpr bool RopUsesSource(std::uint32_t rop) {
 
 // One prepared operation on rows: destination format, source format, code and brush are
 // fixed; rows are combined one at a time. RopBlt uses it; streaming callers use it on rows
-// they read themselves. Not thread-safe (it memoises colour searches); use one per thread.
+// they read themselves. Not thread-safe (it fetches colour tables on first use); use one per
+// thread.
 class VEXO_PLATFORM_EXPORT TRopRowCombiner {
 public:
     // `brush` is an RGB colour (red in the low byte); system colours are not resolved here.
