@@ -9,21 +9,11 @@
 #include "platform/gui/form.h"
 #include "platform/gui/groupbox.h"
 #include "platform/gui/memo.h"
+#include "support/activeform.h"
 
 using namespace vexo;
 
 namespace {
-
-// A form shown and active, so that its controls can take the focus.
-struct ActiveForm {
-    TForm form;
-    ActiveForm() {
-        form.SetClientSize(300, 200);
-        form.show();
-        QApplication::setActiveWindow(&form);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-};
 
 TEdit* MakeEdit(TForm& form, QWidget* parent, const char* name) {
     auto* edit = new TEdit(&form, parent);
