@@ -52,7 +52,16 @@ void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap
                 const std::uint8_t low = value[0] & 0x0F;
                 if (high >= paletteSize || (count > 1 && low >= paletteSize))
                     Invalid();
-                for (int i = 0; i < count; ++i)
+                int i = 0;
+                if (x & 1) { // up to a byte boundary
+                    SetNibble(line, x, high);
+                    i = 1;
+                }
+                // Whole bytes: the pair in the order it falls on them.
+                const std::uint8_t pair = (i == 0) ? value[0] : std::uint8_t((low << 4) | high);
+                const int pairs = (count - i) / 2;
+                std::memset(line + ((x + i) >> 1), pair, std::size_t(pairs));
+                for (i += 2 * pairs; i < count; ++i)
                     SetNibble(line, x + i, (i & 1) ? low : high);
             }
             x += count;
@@ -95,12 +104,17 @@ void Decode(const std::uint8_t* data, std::size_t size, int paletteSize, TBitmap
                             Invalid();
                 std::memcpy(line + x, src, bytes);
             } else {
-                for (int i = 0; i < n; ++i) {
-                    const std::uint8_t index = (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4);
-                    if (index >= paletteSize)
-                        Invalid();
-                    SetNibble(line, x + i, index);
+                if (paletteSize < 16)
+                    for (int i = 0; i < n; ++i)
+                        if (((i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4)) >= paletteSize)
+                            Invalid();
+                int i = 0;
+                if ((x & 1) == 0) { // whole bytes at once
+                    std::memcpy(line + (x >> 1), src, std::size_t(n >> 1));
+                    i = n & ~1;
                 }
+                for (; i < n; ++i)
+                    SetNibble(line, x + i, (i & 1) ? (src[i >> 1] & 0x0F) : (src[i >> 1] >> 4));
             }
             x += n;
             p += padded;
