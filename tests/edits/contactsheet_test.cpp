@@ -1,62 +1,21 @@
 // A picture of the edits library's controls in their states, checked for telling the states
 // apart. With VARNOVA_SHEET_DIR set it is written there as edits-controls.png (the one in
 // docs/ comes from here).
-#include <QPainter>
-
 #include "edits/vexocheckbox.h"
 #include "edits/vexocombobox.h"
 #include "edits/vexoflatedit.h"
 #include "edits/vexolabel.h"
 #include "edits/vexopanel.h"
 #include "edittestkit.h"
+#include "support/contactsheet.h"
 
 using namespace vexo;
 using namespace vexo::edittest;
-
-namespace {
-
-class TSheet {
-public:
-    TSheet() : image_(980, 560, QImage::Format_RGB32), painter_(&image_) {
-        image_.fill(QColor(236, 233, 226));
-        painter_.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    }
-    void Heading(int y, const QString& text) {
-        QFont bold = painter_.font();
-        bold.setBold(true);
-        painter_.save();
-        painter_.setFont(bold);
-        painter_.setPen(Qt::black);
-        painter_.drawText(10, y + 12, text);
-        painter_.restore();
-    }
-    void Put(int x, int y, const QString& title, const QImage& shot) {
-        painter_.setPen(QColor(60, 60, 60));
-        painter_.drawText(x, y + 11, title);
-        painter_.drawImage(x, y + 15, shot);
-    }
-    void Save(const char* name) {
-        painter_.end();
-        const QString dir = qEnvironmentVariable("VARNOVA_SHEET_DIR");
-        if (!dir.isEmpty()) {
-            EXPECT_TRUE(image_.save(dir + QLatin1Char('/') + QString::fromLatin1(name)));
-        }
-    }
-
-private:
-    QImage image_;
-    QPainter painter_;
-};
-
-QImage Shot(QWidget& w) {
-    QApplication::processEvents();
-    return w.grab().toImage();
-}
-
-} // namespace
+using vexo::test::Shot;
+using vexo::test::TContactSheet;
 
 TEST(ContactSheet, EditsControlsInTheirStates) {
-    TSheet sheet;
+    TContactSheet sheet(980, 560);
     ActiveForm f;
     f.form.SetClientSize(900, 500);
     f.form.SetColor(clBtnFace);
@@ -64,7 +23,7 @@ TEST(ContactSheet, EditsControlsInTheirStates) {
     parking->SetBounds(800, 450, 60, 20);
 
     // Labels.
-    sheet.Heading(6, QStringLiteral("Labels (TvexoLabel)"));
+    sheet.Heading(10, 6, QStringLiteral("Labels (TvexoLabel)"));
     auto label = [&](const QString& caption) {
         auto* l = new TvexoLabel(&f.form);
         l->SetBounds(10, 10, 130, 30);
@@ -105,7 +64,7 @@ TEST(ContactSheet, EditsControlsInTheirStates) {
 
     x = 10;
     rowY = 96;
-    sheet.Heading(82, QStringLiteral("3-D text (Height3D 2, each light position)"));
+    sheet.Heading(10, 82, QStringLiteral("3-D text (Height3D 2, each light position)"));
     for (TLightPos light : {lpLeftTop, lpRightBottom, lpTop, lpLeft}) {
         TvexoLabel* l = label(QStringLiteral("3-D Text"));
         l->SetBevel(false);
@@ -128,7 +87,7 @@ TEST(ContactSheet, EditsControlsInTheirStates) {
 
     // Flat edits.
     x = 10;
-    sheet.Heading(150, QStringLiteral("Flat edits (TvexoFlatEdit)"));
+    sheet.Heading(10, 150, QStringLiteral("Flat edits (TvexoFlatEdit)"));
     auto edit = [&](const QString& text) {
         auto* e = new TvexoFlatEdit(&f.form);
         e->SetBounds(10, 200, 130, 21);
@@ -162,7 +121,7 @@ TEST(ContactSheet, EditsControlsInTheirStates) {
     putWin(168, *right, QStringLiteral("right-justified"));
 
     // Check boxes and radio buttons.
-    sheet.Heading(214, QStringLiteral("Check boxes and radio buttons (TvexoCheckBox)"));
+    sheet.Heading(10, 214, QStringLiteral("Check boxes and radio buttons (TvexoCheckBox)"));
     auto check = [&](const QString& caption, TCheckBoxState state, bool radio) {
         auto* c = new TvexoCheckBox(&f.form);
         c->SetBounds(10, 300, 120, 17);
@@ -213,7 +172,7 @@ TEST(ContactSheet, EditsControlsInTheirStates) {
     putWin(270, *wrapped, QStringLiteral("word wrap, top"));
 
     // Panels.
-    sheet.Heading(322, QStringLiteral("Panels (TvexoPanel)"));
+    sheet.Heading(10, 322, QStringLiteral("Panels (TvexoPanel)"));
     auto panel = [&](const QString& caption) {
         auto* p = new TvexoPanel(&f.form);
         p->SetBounds(10, 400, 130, 50);
@@ -240,7 +199,7 @@ TEST(ContactSheet, EditsControlsInTheirStates) {
     putWin(340, *offPanel, QStringLiteral("disabled"));
 
     // Combo boxes.
-    sheet.Heading(416, QStringLiteral("Combo boxes (TvexoComboBox)"));
+    sheet.Heading(10, 416, QStringLiteral("Combo boxes (TvexoComboBox)"));
     auto combo = [&](TComboBoxStyle style) {
         auto* c = new TvexoComboBox(&f.form);
         c->SetBounds(10, 460, 130, 22);

@@ -14,8 +14,11 @@
 #include "platform/gui/popupmenu.h"
 #include "platform/gui/shortcut.h"
 #include "platform/image/canvas.h"
+#include "support/contactsheet.h"
 
 using namespace vexo;
+using vexo::test::Shot;
+using vexo::test::TContactSheet;
 
 namespace {
 
@@ -41,40 +44,11 @@ TBitmap Glyphs() {
     return strip;
 }
 
-class TSheet {
-public:
-    TSheet() : image_(900, 470, QImage::Format_RGB32), painter_(&image_) {
-        image_.fill(QColor(250, 250, 250));
-        painter_.setFont(QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
-    }
-    void Put(int x, int y, const QString& title, const QImage& shot) {
-        painter_.setPen(Qt::black);
-        painter_.drawText(x, y + 12, title);
-        painter_.drawImage(x, y + 18, shot);
-    }
-    void Save(const char* name) {
-        painter_.end();
-        const QString dir = qEnvironmentVariable("VARNOVA_SHEET_DIR");
-        if (!dir.isEmpty()) {
-            EXPECT_TRUE(image_.save(dir + QLatin1Char('/') + QString::fromLatin1(name)));
-        }
-    }
-
-private:
-    QImage image_;
-    QPainter painter_;
-};
-
-QImage Shot(QWidget& w) {
-    w.show();
-    QApplication::processEvents();
-    return w.grab().toImage();
-}
-
 } // namespace
 
 TEST(ContactSheet, PlatformControlsInTheirStates) {
-    TSheet sheet;
+    TContactSheet sheet(900, 470, QColor(250, 250, 250),
+                        QFont(QStringLiteral("DejaVu Sans"), 9, QFont::Bold));
     TForm form;
     auto* images = new TImageList(16, 16, &form);
     images->AddMasked(Glyphs(), clFuchsia);
