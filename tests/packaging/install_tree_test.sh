@@ -33,6 +33,15 @@ if [[ -z $major || -z $libdir ]]; then
     exit 1
 fi
 
+# The window is a module of the program's own, loaded only without arguments: the command line
+# runs without the widget toolkit.
+need "$libdir/varnova/varnova-window.so"
+readelf -d "$prefix/bin/varnova" | grep -q 'NEEDED.*libQt6Widgets' &&
+    fail "bin/varnova links the widget toolkit"
+QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/varnova" > /dev/null 2>&1
+status=$?
+[[ $status -eq 124 ]] || fail "bin/varnova without arguments did not stay up (exit $status)"
+
 # One shared library, export header and CMake targets file per area.
 areas=$(cd "$prefix/include/vexo" && ls -1 ./*_export.h | sed 's|^\./||; s|_export\.h$||')
 defined=$(grep -rhoE 'vexo_add_library\([a-z_]+' "$source_dir/lib" --include=CMakeLists.txt |
