@@ -60,6 +60,19 @@ bool TvexoCalculating::IsDecimalSeparator(QChar c) const {
 void TvexoCalculating::NextChar(QChar c) {
     error_ = false;
     PushHistory();
+    const double memory = memory_;
+    Feed(c);
+    // An infinity would only spread through every later result: the step is taken back from
+    // its own history entry (backspace, which consumes entries, never leaves the range).
+    if (std::isinf(stack_[0]) || std::isinf(memory_)) {
+        PopHistory();
+        memory_ = memory;
+        SetError(QString::fromLatin1(CalcOverflowText));
+        DoChange();
+    }
+}
+
+void TvexoCalculating::Feed(QChar c) {
     double& x = stack_[0];
     if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
         if (!entering_) {
@@ -95,7 +108,7 @@ void TvexoCalculating::NextChar(QChar c) {
         } else {
             // Chains run left to right and "*" "/" bind tighter than "+" "-": what waits
             // with the same or a higher priority is done before this operation waits.
-            CompletePending(op->Priority);
+            CompletePending(LeftToRight ? QChar(u'0') : op->Priority);
             PushOperations();
             ops_[0] = c;
             Push();
@@ -107,6 +120,13 @@ void TvexoCalculating::NextChar(QChar c) {
 }
 
 void TvexoCalculating::NextValue(double value) {
+    if (std::isinf(value)) {
+        SetError(QString::fromLatin1(CalcOverflowText));
+        DoChange();
+        return;
+    }
+    // A new value replaces whatever failed before it.
+    error_ = false;
     PushHistory();
     stack_[0] = value;
     DoChange();

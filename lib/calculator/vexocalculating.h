@@ -22,6 +22,8 @@ namespace vexo {
 
 inline constexpr char CalcZeroDivideText[] = "Zero divide";
 inline constexpr char CalcUnbalancedText[] = "\"(\" <> \")\" !";
+// A result, a typed or given value or the memory beyond the double range.
+inline constexpr char CalcOverflowText[] = "Overflow";
 
 class VEXO_CALCULATOR_EXPORT TvexoCalculating {
 public:
@@ -34,9 +36,11 @@ public:
     TvexoCalculating& operator=(const TvexoCalculating&) = delete;
 
     // Feeds one character: "0".."9", ",", "." or the current decimal separator, or an
-    // operation character of the table; other characters are ignored.
+    // operation character of the table; other characters are ignored. A character that would
+    // take X or the memory beyond the double range is taken back and sets the overflow error.
     void NextChar(QChar c);
-    // Records the history, then X := value.
+    // Clears the error, records the history, then X := value. An infinite value sets the
+    // overflow error and changes nothing else.
     void NextValue(double value);
     // Takes a whole statement. Unbalanced parentheses set the error and change nothing else;
     // otherwise the statement is kept and, with AutoCalc, calculated character by character.
@@ -70,6 +74,9 @@ public:
     const QList<TCalcOperation>& BoundOperations() const { return operations_; }
 
     bool AutoCalc = false;
+    // Every waiting operation runs before the next one waits, so "1+2*3=" gives 9 as on a
+    // pocket calculator; a group's "(" still holds back the operations before it.
+    bool LeftToRight = false;
     // Display X with 13 significant digits and no trailing zeros.
     bool AutoPrecision = false;
     TFloatFormat Format = ffFixed;
@@ -121,6 +128,8 @@ private:
         int OpDepth = 0;
     };
 
+    // NextChar's work after the history entry is recorded.
+    void Feed(QChar c);
     const TCalcOperation* FindOperation(QChar c) const;
     // Priority character of the top pending operation; null for none or a group's "(".
     QChar PendingPriority() const;
