@@ -80,7 +80,9 @@ public:
     void RestoreEvents();
     void SaveFormPlacement();
     void RestoreFormPlacement();
-    // Nothing to adjust on Qt windows: the maximized position belongs to the window manager.
+    // Deliberately nothing: it would hide a form that is not yet visible (Qt shows no window
+    // that was not shown) and put the maximized position at minus the frame, which on X11 and
+    // Wayland the window manager decides and no client can set.
     void UpdatePlacement() {}
     void IniNeeded();
     void IniFree();

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QWidget>
 
+#include "platform/gui/application.h"
 #include "platform/ini/inifile.h"
 #include "platform/runtime/component.h"
 #include "platform/runtime/screen.h"
@@ -67,11 +68,18 @@ void KeepCentringFromMoving(QWidget* form) {
         component->SetComponentState(state);
 }
 
-// Qt has no application main form here: every form counts as having none, so the default
-// state follows the form's own position rule.
+// The application's main form, or a form of a program that has none, speaks for the whole
+// program: its minimized state and its default maximized state are the program's.
+bool ActsAsMainForm(const QWidget* form) {
+    const QWidget* main = Application()->MainForm();
+    return main == nullptr || main == form;
+}
+
+// The platform's forms have no MDI styles, so the rule reduces to the "default" position.
 Qt::WindowState DefaultState(const QWidget* form) {
-    return EnumPropIdent(form, "Position") == QLatin1String("poDefault") ? Qt::WindowMaximized
-                                                                         : Qt::WindowNoState;
+    return ActsAsMainForm(form) && EnumPropIdent(form, "Position") == QLatin1String("poDefault")
+               ? Qt::WindowMaximized
+               : Qt::WindowNoState;
 }
 
 } // namespace
@@ -149,8 +157,9 @@ void LoadPlacementFromIni(QWidget* form, const TIniFile& ini, const QString& sec
         default:
             break;
         }
-        if (state == Qt::WindowMinimized) {
-            // Minimize once the window is up, the way a posted minimize command would.
+        if (state == Qt::WindowMinimized && ActsAsMainForm(form)) {
+            // The program is minimized once its window is up, the way a posted minimize
+            // command would; another form simply gets the state below.
             form->setWindowState(form->windowState() &
                                  ~(Qt::WindowMinimized | Qt::WindowMaximized));
             QMetaObject::invokeMethod(form, &QWidget::showMinimized, Qt::QueuedConnection);

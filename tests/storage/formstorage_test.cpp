@@ -494,3 +494,33 @@ TEST_F(FormStorageIniTest, ClearErasesTheOwnSection) {
     storage.Clear();
     EXPECT_EQ(dir.Read("forms.ini"), "[T]\nb=2\n");
 }
+
+// A stored minimized state minimizes the program through its main form (or a form of a program
+// without one) once the window is up; any other form gets the state directly.
+TEST_F(FormStorageTest, MinimizedStateFollowsTheMainFormRule) {
+    enum TMain { NoMain, ThisForm, OtherForm };
+    struct TCase {
+        TMain main;
+        int showCmd;
+        bool minimizedAtOnce, minimizedLater, maximized;
+    } const cases[] = {
+        {NoMain, 2, false, true, false},   {ThisForm, 6, false, true, false},
+        {OtherForm, 2, true, true, false}, {OtherForm, 7, true, true, false},
+        {ThisForm, 3, false, false, true}, {OtherForm, 1, false, false, false},
+    };
+    TIniFile ini(IniName());
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "main " << c.main << ", ShowCmd " << c.showCmd);
+        ini.WriteInteger("Placement", "ShowCmd", c.showCmd);
+        TTestForm form, other;
+        Application()->SetMainForm(c.main == ThisForm    ? &form
+                                   : c.main == OtherForm ? &other
+                                                         : nullptr);
+        LoadPlacementFromIni(&form, ini, "Placement", false, true);
+        EXPECT_EQ(form.isMinimized(), c.minimizedAtOnce);
+        QApplication::processEvents();
+        EXPECT_EQ(form.isMinimized(), c.minimizedLater);
+        EXPECT_EQ(form.isMaximized(), c.maximized);
+        Application()->SetMainForm(nullptr);
+    }
+}
