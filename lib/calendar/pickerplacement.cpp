@@ -1,0 +1,45 @@
+#include "calendar/pickerplacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/gui/form.h"
+
+namespace vexo {
+
+QPoint PickerPosition(QPoint wanted, QSize size, const QRect& work) {
+    int x = wanted.x();
+    int y = wanted.y();
+    const int right = work.left() + work.width();
+    const int bottom = work.top() + work.height();
+    if (x + size.width() > right)
+        x = right - size.width() - 1;
+    if (y + size.height() > bottom)
+        y = bottom - size.height() - 1;
+    // A control partly off the left or top edge must not take the dialog off screen.
+    return {std::max(x, work.left()), std::max(y, work.top())};
+}
+
+void PlaceUnderControl(TForm& dialog, const QWidget* control) {
+    const QSize size(dialog.Width(), dialog.Height());
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    QPoint at;
+    if (control != nullptr && control->parentWidget() != nullptr) {
+        const QPoint wanted = control->parentWidget()->mapToGlobal(
+            QPoint(control->x(), control->y() + control->height() + 1));
+        if (QScreen* under = QGuiApplication::screenAt(wanted))
+            screen = under;
+        at = PickerPosition(wanted, size, screen->availableGeometry());
+    } else {
+        const QRect work = screen->availableGeometry();
+        at = QPoint(work.left() + (work.width() - size.width()) / 2,
+                    work.top() + (work.height() - size.height()) / 2);
+    }
+    dialog.SetLeft(at.x());
+    dialog.SetTop(at.y());
+}
+
+} // namespace vexo
