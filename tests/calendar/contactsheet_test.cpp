@@ -1,31 +1,27 @@
 // Renders the calendar pickers in their states into one contact sheet; with VARNOVA_SHEET_DIR
 // set it is written there as calendar.png (docs/ has it from here).
-#include <QPainter>
-
-#include "calendar/monthcalendar.h"
 #include "calendar/vexocalendar.h"
 #include "calendar/vxcalendarform.h"
 #include "calendartest_p.h"
+#include "support/contactsheet.h"
 
 using namespace vexo;
+using vexo::test::TContactSheet;
 
 namespace {
 
-struct Shot {
-    QString label;
+struct Picture {
+    QString title;
     QImage image;
 };
 
 QImage Grab(TvexoCalendar& calendar, TvexoCalendar::TCalendarPicker picker) {
     auto form = calendar.CreatePickerForm(picker);
-    form->show();
-    QImage image = form->grab().toImage();
-    form->hide();
-    return image;
+    return vexo::test::Shot(*form);
 }
 
 TEST_F(CalendarFixture, ContactSheet) {
-    std::vector<Shot> shots;
+    std::vector<Picture> shots;
     {
         TvexoCalendar calendar;
         shots.push_back({"Date, today circled", Grab(calendar, TvexoCalendar::cpDate)});
@@ -55,28 +51,19 @@ TEST_F(CalendarFixture, ContactSheet) {
         shots.push_back({"Own colours, no today", Grab(calendar, TvexoCalendar::cpDate)});
     }
 
-    const int margin = 12, labelHeight = 18;
+    const int margin = 12;
     int width = margin, height = 0;
-    for (const Shot& s : shots) {
-        width += s.image.width() + margin;
-        height = std::max(height, s.image.height());
+    for (const Picture& p : shots) {
+        width += p.image.width() + margin;
+        height = std::max(height, p.image.height());
     }
-    QImage sheet(width, height + labelHeight + 2 * margin, QImage::Format_RGB32);
-    sheet.fill(QColor(0x9a, 0xa4, 0xae));
-    QPainter painter(&sheet);
+    TContactSheet sheet(width, height + 15 + 2 * margin);
     int x = margin;
-    for (const Shot& s : shots) {
-        painter.setPen(Qt::black);
-        painter.drawText(QRect(x, margin / 2, s.image.width() + margin, labelHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, s.label);
-        painter.drawImage(x, margin / 2 + labelHeight, s.image);
-        x += s.image.width() + margin;
+    for (const Picture& p : shots) {
+        sheet.Put(x, margin, p.title, p.image);
+        x += p.image.width() + margin;
     }
-    painter.end();
-    const QString dir = qEnvironmentVariable("VARNOVA_SHEET_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(sheet.save(dir + QStringLiteral("/calendar.png")));
-    }
+    sheet.Save(QStringLiteral("calendar.png"));
 }
 
 } // namespace
