@@ -417,26 +417,6 @@ INSTANTIATE_TEST_SUITE_P(Overflow, CalculatorKeys, ::testing::Values(
     KeysCase{"1000000000000000000000*=*=*=*=~", "-1E168", -1e168, ""}));
 // clang-format on
 
-// The pocket calculator's order: what waits runs before the next operation waits.
-class LeftToRightKeys : public CalculatorKeys {};
-
-TEST_P(LeftToRightKeys, DisplayAndXAfterTheKeys) {
-    const KeysCase& c = GetParam();
-    calc.AutoPrecision = true;
-    calc.LeftToRight = true;
-    Type(c.keys);
-    EXPECT_EQ(calc.GetValueAsString(), QString(c.display));
-    EXPECT_EQ(calc.Error() ? calc.ErrorText() : QString(), QString(c.error));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Chains, LeftToRightKeys, ::testing::Values(
-    KeysCase{"12+3*4=", "60", 60, ""}, KeysCase{"1+2*3", "3", 3, ""},
-    KeysCase{"1+2*3-", "9", 9, ""}, KeysCase{"(1+2)*(3+4)=", "21", 21, ""},
-    KeysCase{"2*(1+2*3)=", "18", 18, ""}, KeysCase{"8/0+", "0", 0, "Zero divide"},
-    KeysCase{"200+10%", "220", 220, ""}));
-// clang-format on
-
 TEST_F(CalculatingTest, InfiniteValueSetsTheOverflowAndKeepsX) {
     calc.NextValue(4);
     const int history = calc.HistoryCount();

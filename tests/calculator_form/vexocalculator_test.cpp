@@ -96,10 +96,12 @@ TEST(GetValue, OkReturnsTheValueAndCancelTheOriginal) {
 }
 
 // The window lands under an edit of a form placed at `formPos`, or above it near the bottom,
-// and always inside the work area.
+// and always inside the work area: under the component's AttachedEdit or GetValueWithPos's
+// control.
 struct PlacementCase {
     const char* name;
-    QPoint formPos; // relative to the work area's top-left corner; negative: from its far edge
+    QPoint formPos; // from the work area's top-left corner; negative: from its far edge
+    bool attached;
 };
 
 class PlacedUnder : public ::testing::TestWithParam<PlacementCase> {};
@@ -121,10 +123,11 @@ TEST_P(PlacedUnder, AnEditInsideTheWorkArea) {
         shown = form.frameGeometry();
         form.CancelBClick();
     });
+    TvexoCalculator calc;
+    calc.SetAttachedEdit(edit);
     double value = 1;
-    EXPECT_FALSE(GetValueWithPos(edit, value));
-    EXPECT_TRUE(work.contains(shown))
-        << shown.x() << "," << shown.y() << " in " << work.width() << "x" << work.height();
+    EXPECT_FALSE(GetParam().attached ? calc.Execute() : GetValueWithPos(edit, value));
+    EXPECT_TRUE(work.contains(shown)) << shown.x() << "," << shown.y();
     EXPECT_FALSE(shown.intersects(anchor));
     EXPECT_EQ(shown.left(), std::min(anchor.left(), work.right() + 1 - shown.width()));
     if (anchor.bottom() + 2 + shown.height() <= work.bottom() + 1)
@@ -135,10 +138,22 @@ TEST_P(PlacedUnder, AnEditInsideTheWorkArea) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Edges, PlacedUnder, ::testing::Values(
-    PlacementCase{"TopLeft", {0, 0}}, PlacementCase{"Right", {-150, 100}},
-    PlacementCase{"Bottom", {100, -60}}, PlacementCase{"BottomRight", {-140, -50}}),
+    PlacementCase{"TopLeft", {0, 0}, false}, PlacementCase{"Right", {-150, 100}, true},
+    PlacementCase{"Bottom", {100, -60}, true}, PlacementCase{"BottomRight", {-140, -50}, false}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+TEST(GetValueWithPos, AtAPointNearTheCorner) {
+    const QRect work = WorkArea();
+    QRect shown;
+    WhenShown([&shown](TvexoCalculatorForm& form) {
+        shown = form.frameGeometry();
+        form.CancelBClick();
+    });
+    double value = 1;
+    EXPECT_FALSE(GetValueWithPos(work.bottomRight() - QPoint(10, 10), value));
+    EXPECT_EQ(shown.bottomRight(), QPoint(work.right(), work.bottom() - 11)); // above the point
+}
 
 struct PopupCase {
     QPoint below;

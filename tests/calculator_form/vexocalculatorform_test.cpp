@@ -2,6 +2,7 @@
 // menu's short cuts, and the flat look.
 #include <QApplication>
 #include <QClipboard>
+#include <QHash>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,26 +23,17 @@ protected:
     void Beep() override { ++beeps; }
 };
 
-// Types `keys` into the form: "\b" is Backspace, "\r" Enter, "\x1b" Esc, "\x7f" Delete; other
-// characters are typed as they are.
+// Types `keys` into the form: "\b" is Backspace, "\r" Enter, "\x1b" Esc, "\x7f" Delete.
 void Type(QWidget& form, const QString& keys) {
+    static const QHash<QChar, Qt::Key> special = {{u'\b', Qt::Key_Backspace},
+                                                  {u'\r', Qt::Key_Return},
+                                                  {u'\x1b', Qt::Key_Escape},
+                                                  {u'\x7f', Qt::Key_Delete}};
     for (const QChar c : keys) {
-        switch (c.unicode()) {
-        case '\b':
-            QTest::keyClick(&form, Qt::Key_Backspace);
-            break;
-        case '\r':
-            QTest::keyClick(&form, Qt::Key_Return);
-            break;
-        case '\x1b':
-            QTest::keyClick(&form, Qt::Key_Escape);
-            break;
-        case '\x7f':
-            QTest::keyClick(&form, Qt::Key_Delete);
-            break;
-        default:
+        if (special.contains(c))
+            QTest::keyClick(&form, special.value(c));
+        else
             QTest::keyClick(&form, c.toLatin1());
-        }
     }
 }
 
