@@ -46,6 +46,8 @@ void TvexoCalendar::SetDateTime(TDateTime value) {
 }
 
 void TvexoCalendar::SetEndDate(TDateTime value) {
+    if (ComponentState().testFlag(csLoading))
+        loadedEndDate_ = value;
     if (WholeDays(endDate_) != WholeDays(value))
         SetSelectedRange(dateTime_, WholeDays(value));
 }
@@ -90,16 +92,17 @@ void TvexoCalendar::SetMinDate(TDateTime value) {
 void TvexoCalendar::SetRange(TDateTime min, TDateTime max) {
     min = WholeDays(min);
     max = WholeDays(max);
+    // Without MultiSelect there is no range end to move (SetEndDate would change nothing).
     if (min != 0) {
         if (WholeDays(dateTime_) < min)
             SetDate(min);
-        if (WholeDays(endDate_) < min)
+        if (multiSelect_ && WholeDays(endDate_) < min)
             SetEndDate(min);
     }
     if (max != 0) {
         if (WholeDays(dateTime_) > max)
             SetDate(max);
-        if (WholeDays(endDate_) > max)
+        if (multiSelect_ && WholeDays(endDate_) > max)
             SetEndDate(max);
     }
 }
@@ -130,6 +133,13 @@ void TvexoCalendar::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == opRemove && attachedEdit_ && component->Object() == attachedEdit_)
         attachedEdit_ = nullptr;
+}
+
+void TvexoCalendar::Loaded() {
+    TComponent::Loaded();
+    if (multiSelect_ && loadedEndDate_ != 0)
+        SetEndDate(loadedEndDate_);
+    loadedEndDate_ = 0;
 }
 
 bool TvexoCalendar::SelectDate() {

@@ -119,6 +119,8 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    // A stream holds EndDate before MultiSelect: the end read is applied once both are in.
+    void Loaded() override;
 
 private:
     bool RunPicker(TCalendarPicker picker);
@@ -130,6 +132,7 @@ private:
     QString caption_;
     TDateTime dateTime_;
     TDateTime endDate_ = 0;
+    TDateTime loadedEndDate_ = 0;
     TCalDayOfWeek firstDayOfWeek_ = dowLocaleDefault;
     TDateTime maxDate_ = 0;
     int maxSelectRange_ = 31;

@@ -3,6 +3,7 @@
 #include "calendar/vexocalendar.h"
 #include "calendartest_p.h"
 #include "platform/gui/edit.h"
+#include "platform/runtime/componentstream.h"
 
 using namespace vexo;
 
@@ -147,6 +148,25 @@ TEST_F(CalendarFixture, AttachedEditClearedWhenItGoes) {
     EXPECT_EQ(calendar.AttachedEdit(), edit);
     delete edit;
     EXPECT_EQ(calendar.AttachedEdit(), nullptr);
+}
+
+// A stream keeps the range: EndDate comes before MultiSelect in it.
+TEST_F(CalendarFixture, StreamRoundTrip) {
+    TvexoCalendar calendar;
+    calendar.SetMinDate(Day(2026, 12, 1));
+    calendar.SetMaxDate(Day(2026, 12, 31));
+    calendar.SetMultiSelect(true);
+    calendar.SetSelectedRange(Day(2026, 12, 14, 0.5), Day(2026, 12, 18));
+    calendar.SetFirstDayOfWeek(dowSunday);
+    const QString text = ComponentToText(&calendar);
+    TvexoCalendar read;
+    ReadComponentText(text, &read);
+    EXPECT_EQ(read.DateTime(), Day(2026, 12, 14, 0.5)) << text.toStdString();
+    EXPECT_EQ(read.EndDate(), Day(2026, 12, 18));
+    EXPECT_EQ(read.MinDate(), Day(2026, 12, 1));
+    EXPECT_EQ(read.MaxDate(), Day(2026, 12, 31));
+    EXPECT_EQ(read.FirstDayOfWeek(), dowSunday);
+    EXPECT_TRUE(read.MultiSelect());
 }
 
 } // namespace
