@@ -2,6 +2,7 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 
 #include "buttons/vexobitbtn.h"
@@ -53,6 +54,9 @@ TEST_F(CalendarFixture, MonthCalendarRangeLimits) {
     }
     QTest::keyClick(GridView(calendar), Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(calendar.EndDate(), Day(2026, 12, 20)) << "Shift with an arrow extends too";
+    QTest::mouseClick(calendar.TodayButton(), Qt::LeftButton);
+    EXPECT_EQ(calendar.Date(), Day(2026, 12, 10));
+    EXPECT_EQ(calendar.EndDate(), Day(2026, 12, 10));
 
     calendar.SetSelectedRange(Day(2026, 12, 10), Day(2026, 11, 1));
     EXPECT_EQ(calendar.Date(), Day(2026, 12, 6));
@@ -157,7 +161,7 @@ TEST_F(CalendarFixture, SelectTimeAndDateTime) {
         EXPECT_EQ(form.Caption(), QStringLiteral("Select date and time"));
         ClickDay(*form.MonthE, 21);
         QTest::keyClick(form.TimeE, Qt::Key_Down);
-        ClickOk(form);
+        QTest::keyClick(form.TimeE, Qt::Key_Return); // the default button
     });
     EXPECT_TRUE(SelectDateTime(nullptr, value));
     EXPECT_DOUBLE_EQ(value, Day(2026, 12, 21, 13.0 / 24));
