@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -179,6 +180,31 @@ TEST_F(CalendarFixture, MultiSelectPickerTakesTheRange) {
     EXPECT_TRUE(calendar.SelectDate());
     EXPECT_EQ(calendar.DateTime(), Day(2026, 12, 15, 0.75));
     EXPECT_EQ(calendar.EndDate(), Day(2026, 12, 17));
+}
+
+// A check that refuses every day: the exception leaves the picker, and so does its dialog.
+class RefusingCalendar : public TvexoCalendar {
+public:
+    bool checking = false;
+    void CheckValidDate(TDateTime value) override {
+        if (checking)
+            throw EvexoCalendarException(QStringLiteral("refused"));
+        TvexoCalendar::CheckValidDate(value);
+    }
+};
+
+TEST_F(CalendarFixture, PickerFreesItsDialogOnAnException) {
+    RefusingCalendar calendar;
+    calendar.checking = true;
+    QPointer<TVxCalendarForm> dialog;
+    Answer([&dialog](TVxCalendarForm& form) {
+        dialog = &form;
+        ClickOk(form);
+    });
+    EXPECT_THROW(calendar.SelectDate(), EvexoCalendarException);
+    EXPECT_EQ(VxCalendarForm, nullptr);
+    EXPECT_TRUE(dialog.isNull());
+    EXPECT_EQ(calendar.DateTime(), Day(2026, 12, 10, 0.75)) << "the old value restored";
 }
 
 struct PlaceCase {
