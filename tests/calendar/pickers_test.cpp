@@ -1,4 +1,4 @@
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLocale>
 #include <QPointer>
 #include <QScreen>
@@ -121,6 +121,7 @@ TEST_F(CalendarFixture, SelectDateTakesTheClickedDay) {
     Answer([](TVxCalendarForm& form) {
         EXPECT_EQ(form.Caption(), QStringLiteral("Select date"));
         EXPECT_TRUE(form.TimeP->isHidden());
+        EXPECT_TRUE(form.MonthE->isAncestorOf(form.ActiveControl()));
         ClickDay(*form.MonthE, 17);
         ClickOk(form);
     });
@@ -149,6 +150,7 @@ TEST_F(CalendarFixture, SelectTimeAndDateTime) {
         EXPECT_TRUE(form.CalendarP->isHidden());
         EXPECT_EQ(form.ClientHeight(), 29 + 32);
         EXPECT_EQ(form.Caption(), QStringLiteral("Select time"));
+        EXPECT_EQ(form.ActiveControl(), form.TimeE);
         QTest::keyClick(form.TimeE, Qt::Key_Up); // hours
         QTest::keyClick(form.TimeE, Qt::Key_Up);
         ClickOk(form);
