@@ -103,7 +103,7 @@ void Install(ErrorManager& err) {
     err.text[0] = '\0';
 }
 
-EInvalidGraphic Error(const ErrorManager& err) {
+EInvalidGraphic JpegError(const ErrorManager& err) {
     return EInvalidGraphic(
         QStringLiteral("JPEG error #%1: %2").arg(err.code).arg(QString::fromLocal8Bit(err.text)));
 }
@@ -122,7 +122,7 @@ TRgbPixels DecodeRgb(const std::uint8_t* data, std::size_t size, int expectWidth
             throw EInvalidGraphic(QStringLiteral("JPEG image is too large"));
         if (d.wrongSize)
             throw EInvalidGraphic(QStringLiteral("JPEG image has the wrong size"));
-        throw Error(d.err);
+        throw JpegError(d.err);
     }
     rgb.Width = int(d.info.output_width);
     rgb.Height = int(d.info.output_height);

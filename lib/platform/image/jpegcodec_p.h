@@ -29,7 +29,7 @@ struct ErrorManager {
 // Points libjpeg's error routines at `err`; a truncated stream counts as an error.
 void Install(ErrorManager& err);
 // "JPEG error #<n>: <libjpeg's text>".
-EInvalidGraphic Error(const ErrorManager& err);
+EInvalidGraphic JpegError(const ErrorManager& err);
 
 struct FreeDeleter {
     void operator()(unsigned char* p) const { std::free(p); }

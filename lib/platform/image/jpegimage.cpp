@@ -69,7 +69,7 @@ QByteArray TJPEGImage::SaveToBytes() const {
         bytes = QByteArray(reinterpret_cast<const char*>(e.out), qsizetype(e.outSize));
     std::free(e.out);
     if (!ok)
-        throw jpeg::Error(e.err);
+        throw jpeg::JpegError(e.err);
     return bytes;
 }
 
