@@ -916,24 +916,26 @@ void TvexoCustomEdit::SetImageIndex(int index) {
 
 void TvexoCustomEdit::DoRightClick(QObject*) {
     if (valueKind_ != vkString) {
-        double value = 0;
-        switch (valueKind_) {
-        case vkInteger:
-            value = GetInteger();
-            break;
-        case vkFloat:
-            value = GetFloat();
-            break;
-        case vkDate:
-            value = IsNullDate(text()) ? Date() : GetDate();
-            break;
-        case vkTime:
-            value = text().isEmpty() ? Time() : GetTime();
-            break;
-        default:
-            value = IsNullDate(text()) ? Now() : GetDateTime();
-            break;
-        }
+        // The start value is read silently: an empty or unfinished edit opens the dialog at
+        // 0 (numbers) or now (dates and times) instead of first showing an error box.
+        double value = [this] {
+            const TMaskFormats formats(useMask_, Mask(), valueKind_);
+            const QString t = useMask_ && text() == EmptyText() ? QString() : text();
+            bool error = false;
+            TDateTime read = 0;
+            switch (valueKind_) {
+            case vkInteger:
+                return double(WStrToInt(t, error));
+            case vkFloat:
+                return WStrToFloat(t, error);
+            case vkDate:
+                return !IsNullDate(t) && TryStrToDate(t, read) ? std::trunc(read) : Date();
+            case vkTime:
+                return TryStrToTime(t, read) ? read - std::trunc(read) : Time();
+            default:
+                return !IsNullDate(t) && TryStrToDateTime(t, read) ? read : Now();
+            }
+        }();
         if (RunValueDialog(valueKind_, centerDialog_ ? nullptr : this, this, value)) {
             switch (valueKind_) {
             case vkInteger:
