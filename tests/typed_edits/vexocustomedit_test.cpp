@@ -4,7 +4,9 @@
 
 #include <QClipboard>
 
+#include "platform/runtime/componentstream.h"
 #include "platform/text/datetime.h"
+#include "typed_edits/typededitsclasses.h"
 #include "typedtestkit.h"
 
 using namespace vexo;
@@ -352,4 +354,27 @@ TEST(TypedEditPaste, RefusedWholeOrTakenWhole) {
         EXPECT_EQ(f.edit->text(), QString(c.text)) << c.clip;
         EXPECT_EQ(f.messages.Last(), c.message) << c.clip;
     }
+}
+
+TEST(TypedEditStream, PropertiesReadBackAndTheButtonIsNoStreamedComponent) {
+    RegisterTypedEditsClasses();
+    TForm form;
+    auto* edit = new TvexoEdit(&form);
+    edit->SetName("Edit1");
+    edit->SetValueKind(E::vkFloat);
+    edit->SetFloatDigits(2);
+    edit->SetMask("00.00");
+    edit->SetEditStyle(E::weFlat);
+    edit->SetRightControl(true);
+    const QString text = ComponentToText(&form);
+    EXPECT_FALSE(text.contains("TvexoBitBtn")) << text.toStdString();
+    TForm copy;
+    ReadComponentText(text, &copy);
+    auto* read = static_cast<TvexoEdit*>(copy.FindComponent("Edit1")->Object());
+    EXPECT_EQ(read->ValueKind(), E::vkFloat);
+    EXPECT_EQ(read->FloatDigits(), 2);
+    EXPECT_EQ(read->Mask(), "00.00");
+    EXPECT_EQ(read->EditStyle(), E::weFlat);
+    EXPECT_TRUE(read->RightControl());
+    EXPECT_EQ(ComponentToText(&copy), text);
 }
