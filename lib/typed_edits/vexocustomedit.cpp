@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <cmath>
+#include <functional>
+#include <memory>
 
 #include "buttons/vexobitbtn.h"
 #include "dates/dateutils.h"
@@ -83,6 +87,8 @@ TvexoCustomEdit::TvexoCustomEdit(TComponent* owner, QWidget* parent)
       highLight_(clBtnShadow), shadow_(clBtnHighlight) {
     if (owner != nullptr)
         SetSound(FindSound(owner));
+    // Dropped text would pass by the checks that typing and pasting make.
+    setAcceptDrops(false);
     // The button stands beside the edit on the edit's parent.
     button_ = new TvexoBitBtn(this, parentWidget());
     if (parentWidget() == nullptr)
@@ -412,13 +418,7 @@ void TvexoCustomEdit::MaskKeyDown(int& key, TShiftState shift) {
     // A wider selection is blanked by a key that changes the text (not by moving the caret,
     // which would lose the whole value).
     if ((erase || typing) && selectedText().size() > 1) {
-        const int start = selectionStart();
-        QString part = selectedText();
-        for (int i = 0; i < part.size(); ++i)
-            if (!mask_.IsDividerAt(start + i))
-                part[i] = blankChar_;
-        insert(part);
-        SelectAt(start);
+        BlankSelection();
         if (erase)
             key = 0;
         return;
@@ -488,6 +488,26 @@ void TvexoCustomEdit::MaskKeyPress(QChar& key) {
     key = QChar();
 }
 
+void TvexoCustomEdit::BlankSelection() {
+    const int start = selectionStart();
+    QString part = selectedText();
+    for (int i = 0; i < part.size(); ++i)
+        if (!mask_.IsDividerAt(start + i))
+            part[i] = blankChar_;
+    insert(part);
+    SelectAt(start);
+}
+
+void TvexoCustomEdit::Cut() {
+    if (directEnter_ || isReadOnly() || !hasSelectedText())
+        return;
+    copy();
+    if (useMask_)
+        BlankSelection();
+    else
+        del();
+}
+
 // Keys
 
 void TvexoCustomEdit::KeyDown(int& key, TShiftState shift) {
@@ -500,6 +520,13 @@ void TvexoCustomEdit::KeyDown(int& key, TShiftState shift) {
     }
     if (directEnter_ && (key == Qt::Key_Backspace || key == Qt::Key_Delete ||
                          (key == Qt::Key_X && shift == TShiftState(ssCtrl)))) {
+        key = 0;
+        return;
+    }
+    const bool cut = (key == Qt::Key_X && shift == TShiftState(ssCtrl)) ||
+                     (key == Qt::Key_Delete && shift == TShiftState(ssShift));
+    if (cut && useMask_) {
+        Cut();
         key = 0;
         return;
     }
@@ -959,6 +986,29 @@ void TvexoCustomEdit::DoRightClick(QObject*) {
     SetFocus();
     if (OnRightClick)
         OnRightClick(this);
+}
+
+// The edit's own menu goes through the checks of the keys: its paste is the checked paste, and
+// cut and delete keep a masked edit's dividers and positions.
+void TvexoCustomEdit::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    QLineEdit* self = this;
+    for (QAction* action : menu->actions()) {
+        // Told by the toolkit's own (translated) captions, shortcut text aside.
+        const QString caption = action->text().section(QLatin1Char('\t'), 0, 0);
+        std::function<void()> checked;
+        if (caption == QLineEdit::tr("&Paste"))
+            checked = [this] { Paste(); };
+        else if (caption == QLineEdit::tr("Cu&t"))
+            checked = [this] { Cut(); };
+        else if (caption == QLineEdit::tr("Delete") && useMask_)
+            checked = [this] { BlankSelection(); };
+        if (checked) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(action, &QAction::triggered, self, checked);
+        }
+    }
+    menu->exec(event->globalPos());
 }
 
 // Component

@@ -209,6 +209,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void EnabledChanged() override;
     void VisibleChanged() override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     // The text positions of the mask typing.
@@ -217,6 +218,10 @@ private:
     void MaskKeyDown(int& key, TShiftState shift);
     void MaskKeyPress(QChar& key);
     void BlankAt(int pos);
+    // Blanks the selected input positions of a masked edit; the dividers stay.
+    void BlankSelection();
+    // Cut as the keys and the menu do it: a masked edit keeps its dividers and positions.
+    void Cut();
     // Whether `text` is something the kind can hold while being typed (complete: as a whole
     // value, for pasted text); otherwise the kind's "It is not ..." message.
     bool KindAccepts(const QString& text, QString& message, bool complete) const;

@@ -3,6 +3,10 @@
 #include "typed_edits/vexocustomedit.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
+#include <algorithm>
 
 #include "platform/runtime/componentstream.h"
 #include "platform/text/datetime.h"
@@ -353,6 +357,51 @@ TEST(TypedEditPaste, RefusedWholeOrTakenWhole) {
         f.Key(Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(f.edit->text(), QString(c.text)) << c.clip;
         EXPECT_EQ(f.messages.Last(), c.message) << c.clip;
+    }
+}
+
+// The edit's own menu makes the same checks as the keys.
+TEST(TypedEditPaste, ContextMenuPasteCutAndDeleteAreChecked) {
+    struct Case {
+        E::TValueKind kind;
+        const char* mask;
+        const char* text;
+        int from, length;
+        const char* action;
+        const char* clip; // on the clipboard before, and after
+        const char* after;
+        QString message;
+    };
+    const Case cases[] = {
+        {E::vkInteger, "", "5", 1, 0, "&Paste", "12x", "5", msg::NotInteger},
+        {E::vkInteger, "", "5", 1, 0, "&Paste", "42", "542", {}},
+        {E::vkTime, "hh:mm", "12:30", 0, 5, "Cu&t", "12:30", "__:__", {}},
+        {E::vkTime, "hh:mm", "12:30", 0, 2, "Delete", "", "__:30", {}},
+    };
+    for (const Case& c : cases) {
+        EditForm f;
+        f.edit->SetValueKind(c.kind);
+        f.edit->SetMask(c.mask);
+        f.edit->setText(c.text);
+        f.edit->setSelection(c.from, c.length);
+        QGuiApplication::clipboard()->setText(QString(c.clip));
+        QTimer::singleShot(0, f.edit, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            const QList<QAction*> actions = menu->actions();
+            const auto action = std::find_if(actions.begin(), actions.end(), [&](QAction* a) {
+                return a->text().startsWith(QString::fromLatin1(c.action));
+            });
+            ASSERT_NE(action, actions.end()) << c.action;
+            (*action)->trigger();
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                f.edit->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(f.edit, &event);
+        EXPECT_EQ(f.edit->text(), QString(c.after)) << c.action;
+        EXPECT_EQ(f.messages.Last(), c.message) << c.action;
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString(c.clip)) << c.action;
     }
 }
 
