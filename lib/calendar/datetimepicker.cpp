@@ -1,6 +1,8 @@
 #include "calendar/datetimepicker.h"
 
 #include "calendar/calendardates_p.h"
+#include "calendar/qttimeformat.h"
+#include "platform/text/formatsettings.h"
 
 namespace vexo {
 
@@ -10,8 +12,10 @@ TDateTimePicker::TDateTimePicker(TComponent* owner, QWidget* parent)
     : QTimeEdit(VisualParent(owner, parent)),
       TWinControl(this, clWindow, QPalette::Base, QPalette::Text, false), TComponent(this, owner) {
     SetTabStop(true);
-    // Seconds always shown, whatever the locale's short time format leaves out.
+    // The program's long time format; Qt refuses a format without fields (an empty one, say)
+    // and keeps the one set first.
     setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    setDisplayFormat(QtTimeFormat(FormatSettings().LongTimeFormat, FormatSettings()));
 }
 
 TDateTime TDateTimePicker::Time() const {

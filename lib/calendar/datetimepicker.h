@@ -1,6 +1,7 @@
 #pragma once
-// The framework's date-time picker in its time kind: a spin edit of hours, minutes and
-// seconds. Time is the time of day as a date-time (date part 0).
+// The framework's date-time picker in its time kind: a spin edit of the time in the program's
+// long time format (as it is when the picker is made). Time is the time of day as a date-time
+// (date part 0).
 
 #include <QTimeEdit>
 
