@@ -30,18 +30,17 @@ QColor Mix(const QColor& a, const QColor& b, double share) {
 }
 } // namespace
 
-// Paints the days itself (colours, selected range, today's circle) and notes whether Shift
-// was held when the user moved the selection.
+// Paints the days itself (colours, selected range, today's circle), notes whether Shift was
+// held when the user moved the selection and follows drags over the days.
 class TMonthCalendar::TGrid : public QCalendarWidget {
 public:
-    explicit TGrid(TMonthCalendar* owner) : QCalendarWidget(owner), owner_(owner) {
+    explicit TGrid(TMonthCalendar* owner)
+        : QCalendarWidget(owner), owner_(owner), view_(findChild<QAbstractItemView*>()) {
         setGridVisible(false);
         setVerticalHeaderFormat(NoVerticalHeader);
         setDateRange(kFirstDay, kLastDay);
-        if (auto* view = findChild<QAbstractItemView*>()) {
-            view->installEventFilter(this);
-            view->viewport()->installEventFilter(this);
-        }
+        view_->installEventFilter(this);
+        view_->viewport()->installEventFilter(this);
     }
     void UpdateCells() { updateCells(); }
 
@@ -78,12 +77,34 @@ protected:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool onView = watched == view_->viewport();
+        const auto day = [this, event] {
+            return DayAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        };
+        const auto left = [event] {
+            return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        };
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
             owner_->extending_ =
                 static_cast<QInputEvent*>(event)->modifiers().testFlag(Qt::ShiftModifier);
+            if (onView && event->type() == QEvent::MouseButtonPress && left() &&
+                !owner_->extending_)
+                owner_->dragFrom_ = owner_->dragTo_ = day();
+            break;
+        case QEvent::MouseMove:
+            if (onView)
+                owner_->DragTo(day());
+            break;
+        case QEvent::MouseButtonRelease:
+            // Qt selects the day released on after this; a drag left `extending_` set, so
+            // that day extends the range as well.
+            if (onView && left()) {
+                owner_->DragTo(day());
+                owner_->dragFrom_ = QDate();
+            }
             break;
         default:
             break;
@@ -91,8 +112,28 @@ protected:
         return QCalendarWidget::eventFilter(watched, event);
     }
 
+    // The day of the cell under a point of the view, or none (a header, a day out of bounds).
+    // Qt's model keeps its dates to itself, but its layout is plain to see: the day
+    // names on row 0 and the week numbers in column 0 when shown, and the page starting on
+    // the first day of the week before the 1st -- a whole week before when the 1st opens a
+    // row. The cell's own number checks the result.
+    QDate DayAt(const QPoint& pos) const {
+        const QModelIndex cell = view_->indexAt(pos);
+        const int row = cell.row() - (horizontalHeaderFormat() != NoHorizontalHeader ? 1 : 0);
+        const int column = cell.column() - (verticalHeaderFormat() != NoVerticalHeader ? 1 : 0);
+        if (!cell.isValid() || row < 0 || column < 0)
+            return {};
+        const QDate first(yearShown(), monthShown(), 1);
+        const int lead = (first.dayOfWeek() - firstDayOfWeek() + 6) % 7 + 1;
+        const QDate day = first.addDays(7 * row + column - lead);
+        if (day.day() != cell.data().toInt() || day < minimumDate() || day > maximumDate())
+            return {};
+        return day;
+    }
+
 private:
     TMonthCalendar* owner_;
+    QAbstractItemView* view_; // the day grid (Qt's calendar always has it)
 };
 
 TMonthCalendar::TMonthCalendar(TComponent* owner) : TMonthCalendar(owner, nullptr) {}
@@ -184,6 +225,17 @@ void TMonthCalendar::DateClicked(const QDate& date) {
         selecting_ = false;
     }
     Changed();
+}
+
+// A drag with the left button from one day to another extends the range from the day pressed
+// as Shift with a click does; Qt alone would only select the day released on.
+void TMonthCalendar::DragTo(const QDate& day) {
+    if (!multiSelect_ || !dragFrom_.isValid() || !day.isValid() || day == dragTo_)
+        return;
+    dragTo_ = day;
+    anchor_ = dragFrom_;
+    extending_ = true;
+    DateClicked(day);
 }
 
 bool TMonthCalendar::Selected(const QDate& date) const {

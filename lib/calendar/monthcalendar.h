@@ -74,6 +74,7 @@ private:
     friend class TGrid;
 
     void DateClicked(const QDate& date);
+    void DragTo(const QDate& day);
     void ApplyColors();
     void ApplyBounds();
     void Changed();
@@ -85,6 +86,8 @@ private:
     QDate start_;
     QDate end_;
     QDate anchor_;
+    QDate dragFrom_; // the day the left button went down on, until it comes up
+    QDate dragTo_;
     bool extending_ = false; // the grid's selection moved with Shift held
     bool selecting_ = false; // the grid's selection is being set from here
     bool multiSelect_ = false;
