@@ -1,20 +1,13 @@
 #include "calculator_form/calculatorplacement.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <algorithm>
+
+#include "platform/runtime/screen.h"
 
 namespace vexo {
 
 namespace {
-
-QRect WorkAreaAt(QPoint point) {
-    QScreen* screen = QGuiApplication::screenAt(point);
-    if (screen == nullptr)
-        screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->availableGeometry() : QRect();
-}
 
 // `pos` moved so that [pos, pos + length) lies in [low, high); the low edge wins.
 int Clamp(int pos, int length, int low, int high) {
@@ -38,11 +31,11 @@ QPoint PopupPlacement(QPoint below, int aboveY, QSize size, const QRect& workAre
 QPoint PopupPlacementUnder(const QWidget& control, QSize size) {
     const QPoint topLeft = control.mapToGlobal(QPoint(0, 0));
     const QPoint below = topLeft + QPoint(0, control.height() + 1);
-    return PopupPlacement(below, topLeft.y() - 1, size, WorkAreaAt(below));
+    return PopupPlacement(below, topLeft.y() - 1, size, Screen().WorkAreaRectAt(below));
 }
 
 QPoint PopupPlacementAt(QPoint point, QSize size) {
-    return PopupPlacement(point, point.y(), size, WorkAreaAt(point));
+    return PopupPlacement(point, point.y(), size, Screen().WorkAreaRectAt(point));
 }
 
 } // namespace vexo

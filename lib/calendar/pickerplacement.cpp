@@ -1,10 +1,9 @@
 #include "calendar/pickerplacement.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 
 #include "platform/gui/form.h"
+#include "platform/runtime/screen.h"
 
 namespace vexo {
 
@@ -23,18 +22,15 @@ QPoint PickerPosition(QPoint wanted, QSize size, const QRect& work) {
 
 void PlaceUnderControl(TForm& dialog, const QWidget* control) {
     const QSize size(dialog.Width(), dialog.Height());
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    const QRect work = Screen().WorkAreaRect();
+    if (work.isEmpty())
         return;
     QPoint at;
     if (control != nullptr && control->parentWidget() != nullptr) {
         const QPoint wanted = control->parentWidget()->mapToGlobal(
             QPoint(control->x(), control->y() + control->height() + 1));
-        if (QScreen* under = QGuiApplication::screenAt(wanted))
-            screen = under;
-        at = PickerPosition(wanted, size, screen->availableGeometry());
+        at = PickerPosition(wanted, size, Screen().WorkAreaRectAt(wanted));
     } else {
-        const QRect work = screen->availableGeometry();
         at = QPoint(work.left() + (work.width() - size.width()) / 2,
                     work.top() + (work.height() - size.height()) / 2);
     }

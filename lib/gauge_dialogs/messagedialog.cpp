@@ -1,10 +1,8 @@
 #include "gauge_dialogs/messagedialog.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QHash>
 #include <QIcon>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <algorithm>
@@ -18,6 +16,7 @@
 #include "platform/gui/customlabel.h"
 #include "platform/gui/image.h"
 #include "platform/image/canvas.h"
+#include "platform/runtime/screen.h"
 #include "platform/text/formatargs.h"
 #include "platform/text/muldiv.h"
 
@@ -131,8 +130,8 @@ std::unique_ptr<TMessageForm> BuildDialog(const QString& msg, TMsgDlgType dlgTyp
     const int btnHeight = MulDiv(14, dy, 8);
     const int btnGap = MulDiv(4, dx, 4);
 
-    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    TRect text(0, 0, QGuiApplication::primaryScreen()->geometry().width() / 2, 0);
+    const QRect work = Screen().WorkAreaRect();
+    TRect text(0, 0, Screen().Width() / 2, 0);
     canvas.DrawText(msg, text, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
     const bool hasIcon = dlgType != mtCustom;
     int iconBodyWidth = text.Right;

@@ -1,9 +1,7 @@
 #include "platform/gui/messagebox.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "platform/gui/application.h"
+#include "platform/runtime/screen.h"
 
 namespace vexo {
 
@@ -19,10 +17,8 @@ std::unique_ptr<QMessageBox> BaseBox(const QString& text, QMessageBox::Icon icon
     box->setStandardButtons(QMessageBox::Ok);
     box->setWindowModality(Qt::ApplicationModal);
     box->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
+    if (const QRect area = Screen().WorkAreaRect(); !area.isEmpty())
         box->move(area.center() - QPoint(box->width() / 2, box->height() / 2));
-    }
     return box;
 }
 

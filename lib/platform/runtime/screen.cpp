@@ -67,3 +67,19 @@ TScreen& Screen() {
 }
 
 } // namespace vexo
+
+namespace vexo {
+
+QRect TScreen::WorkAreaRect() const {
+    QScreen* screen = PrimaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+QRect TScreen::WorkAreaRectAt(QPoint point) const {
+    if (PrimaryScreen() == nullptr)
+        return QRect();
+    QScreen* screen = QGuiApplication::screenAt(point);
+    return screen != nullptr ? screen->availableGeometry() : WorkAreaRect();
+}
+
+} // namespace vexo

@@ -5,6 +5,8 @@
 // same with AddDataModule and RemoveDataModule (TDataModule does it itself).
 
 #include <QList>
+#include <QPoint>
+#include <QRect>
 
 #include "platform/runtime/component.h"
 #include "vexo/platform_export.h"
@@ -29,6 +31,11 @@ public:
     int Width() const;
     int Height() const;
     int PixelsPerInch() const;
+    // The part of the display that windows may take (without panels and docks): of the
+    // primary display, or of the display under a screen point (the primary one when no
+    // display is there). Empty without a display.
+    QRect WorkAreaRect() const;
+    QRect WorkAreaRectAt(QPoint point) const;
 
 private:
     QList<TComponent*> forms_;
