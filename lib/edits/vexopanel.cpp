@@ -8,8 +8,10 @@ namespace vexo {
 
 namespace {
 
-TBitmap DefaultPattern() {
-    return ResBitmap(QStringLiteral("DEFAULTPANEL"));
+// Decoded once; every panel shares the pixels (the bitmap's data is implicitly shared).
+const TBitmap& DefaultPattern() {
+    static const TBitmap pattern = ResBitmap(QStringLiteral("DEFAULTPANEL"));
+    return pattern;
 }
 
 } // namespace
