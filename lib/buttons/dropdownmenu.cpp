@@ -5,6 +5,14 @@
 
 namespace vexo {
 
+void AssignDropDownMenu(TComponent& owner, TPopupMenu*& field, TPopupMenu* menu) {
+    if (field != nullptr)
+        field->RemoveFreeNotification(&owner);
+    field = menu;
+    if (menu != nullptr)
+        menu->FreeNotification(&owner);
+}
+
 QPoint DropDownMenuPos(const TPopupMenu* menu, TvexoDropDownMenuPos position, int width,
                        int height) {
     if (menu == nullptr)

@@ -8,8 +8,14 @@
 
 namespace vexo {
 
+class TComponent;
 class TControl;
 class TPopupMenu;
+
+// Points `field` at `menu`, moving `owner`'s free notification from the old menu to the new
+// one (so `field` is cleared when the menu goes).
+VEXO_BUTTONS_EXPORT void AssignDropDownMenu(TComponent& owner, TPopupMenu*& field,
+                                            TPopupMenu* menu);
 
 // In the button's client coordinates; (0, 0) without a menu. Under the button (dmpBottom):
 // x -1 for a left-aligned menu, width + 1 for a right-aligned one, width / 2 for a centred

@@ -162,11 +162,7 @@ void TvexoBitBtn::SetDown(bool down) {
 }
 
 void TvexoBitBtn::SetDropDownMenu(TPopupMenu* menu) {
-    if (dropDownMenu_ != nullptr)
-        dropDownMenu_->RemoveFreeNotification(this);
-    dropDownMenu_ = menu;
-    if (menu != nullptr)
-        menu->FreeNotification(this);
+    AssignDropDownMenu(*this, dropDownMenu_, menu);
     if (markDropDown_)
         Invalidate();
 }

@@ -87,11 +87,7 @@ void TvexoSpeedButton::SetDown(bool down) {
 }
 
 void TvexoSpeedButton::SetDropDownMenu(TPopupMenu* menu) {
-    if (dropDownMenu_ != nullptr)
-        dropDownMenu_->RemoveFreeNotification(this);
-    dropDownMenu_ = menu;
-    if (menu != nullptr)
-        menu->FreeNotification(this);
+    AssignDropDownMenu(*this, dropDownMenu_, menu);
 }
 
 void TvexoSpeedButton::SetMenuPosition(TvexoDropDownMenuPos position) {
