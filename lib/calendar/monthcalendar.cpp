@@ -186,15 +186,8 @@ void TMonthCalendar::SetSelectedRange(TDateTime date, TDateTime endDate) {
         return std::clamp(day, grid_->minimumDate(), grid_->maximumDate());
     };
     const QDate first = inside(date);
-    QDate last = multiSelect_ ? inside(endDate) : first;
-    const int limit = maxSelectRange_ - 1;
-    if (first.daysTo(last) > limit)
-        last = first.addDays(limit);
-    else if (last.daysTo(first) > limit)
-        last = first.addDays(-limit);
+    const QDate last = SelectFrom(first, multiSelect_ ? inside(endDate) : first);
     anchor_ = first;
-    start_ = std::min(first, last);
-    end_ = std::max(first, last);
     selecting_ = true;
     grid_->setSelectedDate(last);
     grid_->setCurrentPage(first.year(), first.month());
@@ -210,21 +203,27 @@ void TMonthCalendar::DateClicked(const QDate& date) {
         Changed();
         return;
     }
-    // Extending from the anchor: never past MaxSelectRange days.
-    const int limit = maxSelectRange_ - 1;
-    QDate last = date;
-    if (anchor_.daysTo(date) > limit)
-        last = anchor_.addDays(limit);
-    else if (date.daysTo(anchor_) > limit)
-        last = anchor_.addDays(-limit);
-    start_ = std::min(anchor_, last);
-    end_ = std::max(anchor_, last);
+    const QDate last = SelectFrom(anchor_, date);
     if (last != date) {
         selecting_ = true;
         grid_->setSelectedDate(last);
         selecting_ = false;
     }
     Changed();
+}
+
+// Selects from `first` towards `last`, never past MaxSelectRange days; returns the last day
+// selected.
+QDate TMonthCalendar::SelectFrom(const QDate& first, const QDate& last) {
+    const int limit = maxSelectRange_ - 1;
+    QDate cut = last;
+    if (first.daysTo(last) > limit)
+        cut = first.addDays(limit);
+    else if (last.daysTo(first) > limit)
+        cut = first.addDays(-limit);
+    start_ = std::min(first, cut);
+    end_ = std::max(first, cut);
+    return cut;
 }
 
 // A drag with the left button from one day to another extends the range from the day pressed

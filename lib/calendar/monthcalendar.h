@@ -75,6 +75,7 @@ private:
 
     void DateClicked(const QDate& date);
     void DragTo(const QDate& day);
+    QDate SelectFrom(const QDate& first, const QDate& last);
     void ApplyColors();
     void ApplyBounds();
     void Changed();
