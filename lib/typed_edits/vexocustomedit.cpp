@@ -604,11 +604,11 @@ bool TvexoCustomEdit::KindAccepts(const QString& text, QString& message, bool co
     case vkInteger: {
         message = EditMessages::NotInteger;
         static const QRegularExpression integer(QStringLiteral("^\\s*-?\\s*\\d*\\s*$"));
+        static const QRegularExpression digit(QStringLiteral("\\d"));
         if (!integer.match(text).hasMatch())
             return false;
         bool error = false;
-        return !text.contains(QRegularExpression(QStringLiteral("\\d"))) ||
-               (WStrToInt(text, error), !error);
+        return !text.contains(digit) || (WStrToInt(text, error), !error);
     }
     case vkFloat: {
         message = EditMessages::NotFloat;
