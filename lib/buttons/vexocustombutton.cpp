@@ -117,12 +117,8 @@ void TvexoCustomButton::FocusMoved(QWidget* now) {
 }
 
 void TvexoCustomButton::Click() {
-    if (sound_ != nullptr && !clickSound_.isEmpty()) {
-        if (clickSound_.startsWith(u'#'))
-            sound_->PlayResourceWave(clickSound_.mid(1));
-        else
-            sound_->PlayWave(clickSound_);
-    }
+    if (sound_ != nullptr && !clickSound_.isEmpty())
+        sound_->PlayNamedWave(clickSound_);
     TButton::Click();
 }
 

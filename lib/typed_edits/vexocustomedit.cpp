@@ -212,12 +212,8 @@ void TvexoCustomEdit::ModifyEvent() {
 void TvexoCustomEdit::Error(const QString& message) {
     if (!showMessage_)
         return;
-    if (sound_ != nullptr && !errorSound_.isEmpty()) {
-        if (errorSound_.startsWith(QLatin1Char('#')))
-            sound_->PlayResourceWave(errorSound_.mid(1));
-        else
-            sound_->PlayWave(errorSound_);
-    }
+    if (sound_ != nullptr && !errorSound_.isEmpty())
+        sound_->PlayNamedWave(errorSound_);
     ErrorMsg(message);
 }
 

@@ -105,6 +105,10 @@ bool TvexoSound::PlayResourceWave(const QString& ResName) {
     return PlayResourceWaveInstance(ProgramWaveResources, ResName);
 }
 
+bool TvexoSound::PlayNamedWave(const QString& Name) {
+    return Name.startsWith(QLatin1Char('#')) ? PlayResourceWave(Name.mid(1)) : PlayWave(Name);
+}
+
 void TvexoSound::DoSound() {
     if (OnSound)
         OnSound(this);

@@ -70,6 +70,9 @@ public:
     bool PlayResourceWaveInstance(const QString& Instance, const QString& ResName);
     // The same for the program's own resources (ProgramWaveResources).
     bool PlayResourceWave(const QString& ResName);
+    // The sound a control names in a property: "#name" is the program's wave resource name,
+    // anything else a wave file as PlayWave takes it.
+    bool PlayNamedWave(const QString& Name);
 
 private:
     bool PlayName(const QString& name, bool async);
